@@ -1,4 +1,5 @@
-# add_gauge_module(NAME <Module> DIR <dir> VERSION <700|800> SOURCES ... ARTWORK ...)
+# add_gauge_module(NAME <Module> VERSION <700|800> SOURCES ... ARTWORK ...
+#                  [RESOURCES pack] [DEFINES ...] [EXPORTS map] [UNSANITIZED])
 #
 # Builds one gauge module file, build/gauges/<Module>.so:
 #   1. the module's code with its own copy of the framework, exporting only
@@ -13,7 +14,10 @@ set(PANEL_FRAMEWORK_SOURCES
 find_program(PANEL_OBJCOPY NAMES objcopy REQUIRED)
 
 function(add_gauge_module)
-  cmake_parse_arguments(GM "" "NAME;VERSION;RESOURCES" "SOURCES;ARTWORK" ${ARGN})
+  cmake_parse_arguments(GM "UNSANITIZED" "NAME;VERSION;RESOURCES;EXPORTS" "SOURCES;ARTWORK;DEFINES" ${ARGN})
+  if(NOT GM_EXPORTS)
+    set(GM_EXPORTS ${PROJECT_SOURCE_DIR}/framework/exports.map)
+  endif()
   set(code ${GM_NAME}_code)
   set(framework ${PANEL_FRAMEWORK_SOURCES})
   if(GM_VERSION STREQUAL "700")
@@ -21,13 +25,19 @@ function(add_gauge_module)
   endif()
   add_library(${code} SHARED ${GM_SOURCES} ${framework})
   target_include_directories(${code} PRIVATE ${PROJECT_SOURCE_DIR})
-  target_compile_definitions(${code} PRIVATE GAUGE_HEADER_VERSION=${GM_VERSION})
+  target_compile_definitions(${code} PRIVATE GAUGE_HEADER_VERSION=${GM_VERSION} ${GM_DEFINES})
+  if(GM_UNSANITIZED)
+    # Test modules with faults the host must survive are read past their
+    # records on purpose; they carry no sanitizer guards of their own.
+    target_compile_options(${code} PRIVATE -fno-sanitize=all)
+    target_link_options(${code} PRIVATE -fno-sanitize=all)
+  endif()
   target_compile_options(${code} PRIVATE ${PANEL_WARNINGS} -fvisibility=hidden -fno-gnu-unique)
   target_link_options(${code} PRIVATE
-    -Wl,--version-script=${PROJECT_SOURCE_DIR}/framework/exports.map -Wl,--no-undefined)
+    -Wl,--version-script=${GM_EXPORTS} -Wl,--no-undefined)
   set_target_properties(${code} PROPERTIES
     LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/module-code
-    LINK_DEPENDS ${PROJECT_SOURCE_DIR}/framework/exports.map)
+    LINK_DEPENDS ${GM_EXPORTS})
 
   # The module's bitmaps: drawn, quantised and packed by its artwork program,
   # unless a ready pack is given (the test fixtures).
