@@ -102,7 +102,7 @@ struct KnobStyle {
     double shadow_alpha;
 };
 
-inline constexpr KnobStyle kBlackKnob{{104, 104, 108}, {42, 42, 45}, {150, 150, 154}, {34, 34, 36},
+inline constexpr KnobStyle kBlackKnob{{112, 112, 116}, {40, 40, 43}, {165, 165, 170}, {32, 32, 34},
                                       {24, 24, 26}, 0.76, 0.10, 0.55};
 
 // A smooth round knob.
