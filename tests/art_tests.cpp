@@ -233,7 +233,7 @@ TEST(Dib, ReaderRefusesDamagedBitmaps) {
         std::function<void(std::vector<uint8_t>&)> damage;
     };
     const Case cases[] = {
-        {"cut short", [](auto& d) { d.resize(d.size() - 1); }},
+        {"cut short", [](auto& d) { d.pop_back(); }},
         {"wrong header size", [](auto& d) { d[0] = 12; }},
         {"16 bits", [](auto& d) { d[14] = 16; }},
         {"compressed", [](auto& d) { d[16] = 1; }},
@@ -303,8 +303,8 @@ TEST(ResourcePack, ReaderRefusesDamagedPacks) {
         {"bad magic", [](auto& d) { d[0] = 'X'; }},
         {"unknown format", [](auto& d) { d[8] = 2; }},
         {"directory past the end", [](auto& d) { d[12] = 9; }},
-        {"data past the end", [](auto& d) { d.resize(d.size() - 1); }},
-        {"too short", [](auto& d) { d.resize(10); }},
+        {"data past the end", [](auto& d) { d.pop_back(); }},
+        {"too short", [](auto& d) { d.erase(d.begin() + 10, d.end()); }},
     };
     for (const Case& k : cases) {
         auto bad = good;
