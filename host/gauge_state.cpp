@@ -1,6 +1,7 @@
 #include "host/gauge_state.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace panel {
@@ -24,7 +25,7 @@ double refresh(MODULE_VAR& var, const Variables& vars) {
 }  // namespace
 
 GaugeState::GaugeState(std::string module, GAUGEHDR* header, const ModuleResources& resources)
-    : module_(std::move(module)), header_(header) {
+    : module_(std::move(module)), header_(header), resources_(resources) {
     ELEMENT_HEADER* root = header->elements[0];
     if (const Bitmap* face = resources.bitmap(static_cast<uint32_t>(root->bitmap))) {
         width_ = face->width;
@@ -105,9 +106,90 @@ GaugeState::Hover GaugeState::hover(int32_t x, int32_t y) const {
     return hover;
 }
 
-void GaugeState::update(const Variables& vars, const std::set<uint32_t>& failed) {
+void GaugeState::update(const Variables& vars, const std::set<uint32_t>& failed, bool rate_limited) {
     if (header_->callback != nullptr) header_->callback(header_, kGaugeServiceUpdate, 0);
-    for (ElementState& state : elements_) update_element(state, vars, failed);
+    for (ElementState& state : elements_) {
+        update_element(state, vars, failed);
+        place(state, rate_limited);
+    }
+}
+
+double calibrated_angle(const NONLINEARITY* table, uint32_t entries, PIXPOINT pivot, double value) {
+    auto angle_of = [&](uint32_t i) {
+        double a = std::atan2(table[i].point.y - pivot.y, table[i].point.x - pivot.x) * 180.0 / M_PI;
+        return a < 0 ? a + 360.0 : a;
+    };
+    for (uint32_t i = 0; i + 1 < entries; ++i) {
+        double v0 = table[i].value, v1 = table[i + 1].value;
+        if (value < std::min(v0, v1) || value > std::max(v0, v1)) continue;
+        double t = v1 == v0 ? 0.0 : (value - v0) / (v1 - v0);
+        double a0 = angle_of(i);
+        double clockwise = std::fmod(angle_of(i + 1) - a0 + 360.0, 360.0);
+        return a0 + t * clockwise;
+    }
+    bool nearer_first = std::fabs(value - table[0].value) <= std::fabs(value - table[entries - 1].value);
+    return angle_of(nearer_first ? 0 : entries - 1);
+}
+
+void GaugeState::place(ElementState& state, bool rate_limited) const {
+    ELEMENT_HEADER* e = state.record;
+    Placement& p = state.placement;
+    p.bitmap = e->bitmap;
+    switch (e->kind) {
+        case kElementNeedle: {
+            auto* needle = reinterpret_cast<ELEMENT_NEEDLE*>(e);
+            p.angle = needle->calibration != nullptr
+                          ? calibrated_angle(needle->calibration, needle->calibration_entries, e->position, state.value)
+                          : state.value;
+            if (!rate_limited || needle->rate_limit == 0 || !p.angle_set) {
+                p.shown_angle = p.angle;
+            } else {
+                double step = std::remainder(p.angle - p.shown_angle, 360.0);
+                double limit = needle->rate_limit;
+                p.shown_angle += std::clamp(step, -limit, limit);
+            }
+            p.angle_set = true;
+            break;
+        }
+        case kElementSlider: {
+            auto* slider = reinterpret_cast<ELEMENT_SLIDER*>(e);
+            p.dx = slider->x.source.token != 0 || slider->x.callback ? state.x * slider->x.scale : 0;
+            p.dy = slider->y.source.token != 0 || slider->y.callback ? state.y * slider->y.scale : 0;
+            break;
+        }
+        case kElementIcon: {
+            auto* icon = reinterpret_cast<ELEMENT_ICON*>(e);
+            double k = std::trunc(state.value);
+            bool shown = k >= 0 && k < icon->icon_count && resources_.bitmap(static_cast<uint32_t>(e->bitmap + k));
+            p.bitmap = shown ? e->bitmap + static_cast<int32_t>(k) : -1;
+            break;
+        }
+        case kElementMovingImage: {
+            auto* moving = reinterpret_cast<ELEMENT_MOVING_IMAGE*>(e);
+            const Bitmap* strip = resources_.bitmap(static_cast<uint32_t>(e->bitmap));
+            const Bitmap* window = resources_.bitmap(static_cast<uint32_t>(e->bitmap + 1));
+            auto travel = [](const MOVING_AXIS& axis, double value, int32_t strip_length, int32_t window_length) {
+                if (axis.minimum == 0 && axis.maximum == 0) return 0.0;
+                if (axis.maximum <= axis.minimum) return 0.0;
+                double held = std::clamp(value, axis.minimum, axis.maximum);
+                return (held - axis.minimum) / (axis.maximum - axis.minimum) * (strip_length - window_length);
+            };
+            if (strip && window) {
+                p.dx = travel(moving->x, state.x, strip->width, window->width);
+                p.dy = travel(moving->y, state.y, strip->height, window->height);
+            }
+            break;
+        }
+        case kElementSprite: {
+            auto* sprite = reinterpret_cast<ELEMENT_SPRITE*>(e);
+            p.cx = e->position.x + e->offset.x + state.x * sprite->x.scale;
+            p.cy = e->position.y + e->offset.y + state.y * sprite->y.scale;
+            p.turn = state.r * sprite->rotation.scale;
+            break;
+        }
+        default:
+            break;
+    }
 }
 
 void GaugeState::update_element(ElementState& state, const Variables& vars, const std::set<uint32_t>& failed) {

@@ -22,6 +22,26 @@ enum class FailureAction : int {
     Darken = 3,   // a string shows nothing, an icon no picture, other kinds are not drawn
 };
 
+// Where and how the renderer draws an element, worked out by the update so
+// that drawing only draws.
+struct Placement {
+    // The bitmap to draw: the element's own, an icon's state, or -1 for none.
+    int32_t bitmap = -1;
+    // Needles: the turn of the bitmap as drawn, degrees clockwise, and the
+    // turn actually shown after the rate limit (interactive mode only).
+    double angle = 0;
+    double shown_angle = 0;
+    bool angle_set = false;
+    // Sliders: displacement of the bitmap. Moving images: how far the strip
+    // has travelled within its window.
+    double dx = 0;
+    double dy = 0;
+    // Sprites: the face point the picture's centre sits on, and its turn in radians, clockwise.
+    double cx = 0;
+    double cy = 0;
+    double turn = 0;
+};
+
 struct ElementState {
     ELEMENT_HEADER* record = nullptr;
     // 1 for the root, then in draw order.
@@ -37,6 +57,7 @@ struct ElementState {
     double r = 0;
     std::string text;
     FailureAction failure = FailureAction::None;
+    Placement placement;
 };
 
 // A rectangle of the mouse array, placed in gauge pixels.
@@ -55,12 +76,19 @@ struct MouseArea {
     bool takes_press() const { return rect->type == kMouseChild && (rect->event_id != 0 || rect->handler != nullptr); }
 };
 
+// The turn, in degrees clockwise on screen, at which a needle whose bitmap
+// points right shows `value` on a calibration table about `pivot`: between
+// two entries it turns clockwise from one entry's point to the next's;
+// beyond either end it stops at that end.
+double calibrated_angle(const NONLINEARITY* table, uint32_t entries, PIXPOINT pivot, double value);
+
 class GaugeState {
 public:
     GaugeState(std::string module, GAUGEHDR* header, const ModuleResources& resources);
 
     // One update: the gauge callback, then every element in draw order.
-    void update(const Variables& vars, const std::set<uint32_t>& failed);
+    // With `rate_limited`, needles move at most their rate limit per update.
+    void update(const Variables& vars, const std::set<uint32_t>& failed, bool rate_limited = false);
 
     const std::string& module() const { return module_; }
     std::string name() const { return header_->name; }
@@ -70,6 +98,7 @@ public:
     int32_t height() const { return height_; }
     const std::vector<ElementState>& elements() const { return elements_; }
     const std::vector<MouseArea>& mouse_areas() const { return areas_; }
+    const ModuleResources& resources() const { return resources_; }
 
     // The area a press at (x, y) goes to, or null.
     const MouseArea* press_target(int32_t x, int32_t y) const;
@@ -85,9 +114,11 @@ private:
     void flatten(ELEMENT_HEADER* element, size_t depth);
     void place_mouse_areas();
     void update_element(ElementState& state, const Variables& vars, const std::set<uint32_t>& failed);
+    void place(ElementState& state, bool rate_limited) const;
 
     std::string module_;
     GAUGEHDR* header_;
+    const ModuleResources& resources_;
     int32_t width_ = 0;
     int32_t height_ = 0;
     std::vector<ElementState> elements_;

@@ -118,7 +118,7 @@ void PanelHost::update(int cycles) {
         for (Loaded& l : loaded_) {
             for (auto& g : l.gauges) {
                 g->header()->update();
-                g->update(vars_, failed_);
+                g->update(vars_, failed_, interactive_);
             }
         }
     }

@@ -50,6 +50,8 @@ public:
 
     // Update cycles: the tick counter, then every gauge.
     void update(int cycles = 1);
+    // The interactive panel limits how fast needles move; scripts and renders do not.
+    void set_interactive(bool interactive) { interactive_ = interactive; }
 
     Variables& variables() { return vars_; }
     const Variables& variables() const { return vars_; }
@@ -113,6 +115,7 @@ private:
     std::vector<WindowCall> window_calls_;
     std::set<uint32_t> failed_;
     int32_t selection_ = 0;
+    bool interactive_ = false;
     Held held_;
     int32_t last_x_ = 0, last_y_ = 0;
 };
