@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs the demo aircraft's panel.
+# Builds everything and runs the demo aircraft's panel: the demo script
+# switches the radios on and tunes them, then the panel is drawn to a picture.
 set -euo pipefail
 cd "$(dirname "$0")"
 bash scripts/build.sh
-exec build/bin/panelhost run aircraft/demo.panel "$@"
+mkdir -p build/pictures
+exec build/bin/panelhost render aircraft/radios.cfg -o build/pictures/radios.png --script aircraft/demo.panel "$@"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -135,7 +136,11 @@ public:
             }
         }
         for (auto& [number, window] : windows) {
-            if (window.width == 0) fail(window.line, "[Window" + std::to_string(number) + "] has no size");
+            if (window.width == 0) {
+                char name[32];
+                std::snprintf(name, sizeof name, "[Window%02d]", number);
+                fail(window.line, std::string(name) + " has no size");
+            }
             for (auto& [key, placement] : gauges[number]) window.gauges.push_back(placement);
             config.windows.push_back(window);
         }

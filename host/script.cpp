@@ -404,7 +404,11 @@ private:
         double scale = words_->size() == 4 ? number(3) : 1.0;
         if (!(scale > 0)) throw ScriptError("render scale must be above 0");
         if (!options_.renderer) throw ScriptError("render: this panel host was built without drawing");
-        options_.renderer(host_, g, word(2), scale);
+        try {
+            options_.renderer(host_, g, word(2), scale);
+        } catch (const std::runtime_error& e) {
+            throw ScriptError(std::string("render: ") + e.what());
+        }
         return {};
     }
 

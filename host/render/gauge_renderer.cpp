@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <stdexcept>
 
 #include "host/render/text.h"
@@ -25,7 +26,7 @@ void paint_scaled(cairo_t* cr, cairo_surface_t* picture, double x, double y, dou
     cairo_translate(cr, x, y);
     cairo_scale(cr, width / w, height / h);
     cairo_set_source_surface(cr, picture, 0, 0);
-    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BEST);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
     cairo_rectangle(cr, 0, 0, w, h);
     cairo_fill(cr);
     cairo_restore(cr);
@@ -188,6 +189,9 @@ Surface Renderer::panel_image(PanelHost& host, const PanelConfig& config, double
 }
 
 void write_png(cairo_surface_t* image, const std::string& path) {
+    std::error_code ec;
+    auto parent = std::filesystem::path(path).parent_path();
+    if (!parent.empty()) std::filesystem::create_directories(parent, ec);
     if (cairo_surface_write_to_png(image, path.c_str()) != CAIRO_STATUS_SUCCESS)
         throw std::runtime_error(path + ": cannot write the picture");
 }

@@ -43,7 +43,8 @@ private:
     SurfaceCache surfaces_;
 };
 
-// Writes an image as a PNG file; throws std::runtime_error naming the file.
+// Writes an image as a PNG file, making its directory if need be; throws
+// std::runtime_error naming the file.
 void write_png(cairo_surface_t* image, const std::string& path);
 
 }  // namespace panel::render
