@@ -30,8 +30,7 @@ Shade skirt_at(const KnobStyle& style, double rc, double r, int ridges, double d
         const double p = phase - std::floor(phase);
         // Rounded ribs: the surface turns one way up a rib, the other way down it.
         const double slope = std::sin(2 * kPi * p);
-        facing = angle - style.ridge_depth * slope * std::min(1.0, std::abs(slope) * 1.6 + 0.25) /
-                             (std::abs(slope) * 1.6 + 0.25 > 1 ? 1 : std::abs(slope) * 1.6 + 0.25);
+        facing = angle - style.ridge_depth * slope;
         const double height = 0.5 - 0.5 * std::cos(2 * kPi * p);
         occlusion = 0.58 + 0.42 * height;
     }
@@ -91,7 +90,6 @@ void knob_with_flats(Canvas& canvas, double cx, double cy, double r, double angl
         set_source(cr, kShadowInk, style.shadow_alpha * 0.8);
         cairo_fill(cr);
     }
-    const double rc = r * style.cap_fraction;
     shade_pixels(cr, {cx - r - 1, cy - r - 1, 2 * r + 2, 2 * r + 2}, [&](double x, double y) {
         const double dx = x - cx, dy = y - cy, d = std::hypot(dx, dy);
         const double along = dx * ux + dy * uy, across = dx * uy - dy * ux;
@@ -105,7 +103,6 @@ void knob_with_flats(Canvas& canvas, double cx, double cy, double r, double angl
         const double tilt = in < bevel ? style.skirt_tilt * (1 - in / bevel) : 6 * std::abs(along) / r;
         return lit(in < bevel ? style.skirt : style.cap, tilted_normal(facing, tilt));
     });
-    (void)rc;
     pointer_mark(canvas, cx, cy, r, angle, {{240, 240, 236}, 0.25, 0.88, std::max(1.6, r * 0.12)});
 }
 
