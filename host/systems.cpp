@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
+#include "host/systems/events.h"
 #include "host/tokens.h"
+
+#include <vector>
 
 namespace panel {
 namespace {
 
-constexpr int32_t kComLowMhz = 118, kComHighMhz = 136;
-constexpr int32_t kNavLowMhz = 108, kNavHighMhz = 117;
 constexpr int32_t kFractionStep = 5;  // hundredths of a megahertz
 
 int32_t wrap(int32_t value, int32_t low, int32_t high) {
@@ -23,34 +24,16 @@ void split(int32_t bcd, int32_t low_mhz, int32_t high_mhz, int32_t& mhz, int32_t
     fraction = hundredths % 100;
 }
 
-template <uint32_t Token, int Direction, int32_t Low, int32_t High>
-void tune_whole(Variables& vars, uint32_t) {
-    vars.set(Token, step_whole_mhz(vars.get_integer(Token), Direction, Low, High));
+// Every system's events in one table, made once.
+const std::vector<KeyEventInfo>& all_events() {
+    static const std::vector<KeyEventInfo> table = [] {
+        std::vector<KeyEventInfo> events;
+        for (auto part : {systems::radio_events(), systems::autopilot_events()})
+            events.insert(events.end(), part.begin(), part.end());
+        return events;
+    }();
+    return table;
 }
-
-template <uint32_t Token, int Direction, int32_t Low, int32_t High>
-void tune_fraction(Variables& vars, uint32_t) {
-    vars.set(Token, step_fraction(vars.get_integer(Token), Direction, Low, High));
-}
-
-constexpr KeyEventInfo kEvents[] = {
-    {kEventCom1WholeDec, "COM 1 whole MHz down", tune_whole<kTokenCom1Frequency, -1, kComLowMhz, kComHighMhz>},
-    {kEventCom1WholeInc, "COM 1 whole MHz up", tune_whole<kTokenCom1Frequency, +1, kComLowMhz, kComHighMhz>},
-    {kEventCom1FractDec, "COM 1 fraction down", tune_fraction<kTokenCom1Frequency, -1, kComLowMhz, kComHighMhz>},
-    {kEventCom1FractInc, "COM 1 fraction up", tune_fraction<kTokenCom1Frequency, +1, kComLowMhz, kComHighMhz>},
-    {kEventNav1WholeDec, "NAV 1 whole MHz down", tune_whole<kTokenNav1Frequency, -1, kNavLowMhz, kNavHighMhz>},
-    {kEventNav1WholeInc, "NAV 1 whole MHz up", tune_whole<kTokenNav1Frequency, +1, kNavLowMhz, kNavHighMhz>},
-    {kEventNav1FractDec, "NAV 1 fraction down", tune_fraction<kTokenNav1Frequency, -1, kNavLowMhz, kNavHighMhz>},
-    {kEventNav1FractInc, "NAV 1 fraction up", tune_fraction<kTokenNav1Frequency, +1, kNavLowMhz, kNavHighMhz>},
-    {kEventNav2WholeDec, "NAV 2 whole MHz down", tune_whole<kTokenNav2Frequency, -1, kNavLowMhz, kNavHighMhz>},
-    {kEventNav2WholeInc, "NAV 2 whole MHz up", tune_whole<kTokenNav2Frequency, +1, kNavLowMhz, kNavHighMhz>},
-    {kEventNav2FractDec, "NAV 2 fraction down", tune_fraction<kTokenNav2Frequency, -1, kNavLowMhz, kNavHighMhz>},
-    {kEventNav2FractInc, "NAV 2 fraction up", tune_fraction<kTokenNav2Frequency, +1, kNavLowMhz, kNavHighMhz>},
-    {kEventCom2WholeDec, "COM 2 whole MHz down", tune_whole<kTokenCom2Frequency, -1, kComLowMhz, kComHighMhz>},
-    {kEventCom2WholeInc, "COM 2 whole MHz up", tune_whole<kTokenCom2Frequency, +1, kComLowMhz, kComHighMhz>},
-    {kEventCom2FractDec, "COM 2 fraction down", tune_fraction<kTokenCom2Frequency, -1, kComLowMhz, kComHighMhz>},
-    {kEventCom2FractInc, "COM 2 fraction up", tune_fraction<kTokenCom2Frequency, +1, kComLowMhz, kComHighMhz>},
-};
 
 }  // namespace
 
@@ -85,10 +68,10 @@ int32_t step_fraction(int32_t bcd, int direction, int32_t low_mhz, int32_t high_
     return hundredths_to_bcd_frequency(mhz * 100 + wrap(next, 0, 99));
 }
 
-std::span<const KeyEventInfo> key_event_table() { return kEvents; }
+std::span<const KeyEventInfo> key_event_table() { return all_events(); }
 
 const KeyEventInfo* find_key_event(uint32_t id) {
-    for (const auto& e : kEvents) {
+    for (const auto& e : all_events()) {
         if (e.id == id) return &e;
     }
     return nullptr;

@@ -12,10 +12,40 @@ namespace {
 // decimal digits with the leading 1 implied: 0x2280 is 122.80 MHz.
 constexpr VariableInfo kCatalogue[] = {
     {kTokenTicks, "tick counter", VarType::Int32, "updates", 0},
+
+    // Radios
     {kTokenCom1Frequency, "COM 1 frequency", VarType::Bcd, "MHz (BCD)", 0x2280},
     {kTokenNav1Frequency, "NAV 1 frequency", VarType::Bcd, "MHz (BCD)", 0x1050},
-    {kTokenNav2Frequency, "NAV 2 frequency", VarType::Bcd, "MHz (BCD)", 0x1130},
     {kTokenCom2Frequency, "COM 2 frequency", VarType::Bcd, "MHz (BCD)", 0x1830},
+    {kTokenNav2Frequency, "NAV 2 frequency", VarType::Bcd, "MHz (BCD)", 0x1130},
+    {kTokenAdfFrequency, "ADF frequency, whole kHz", VarType::Bcd, "kHz (BCD)", 0x0350},
+    {kTokenAdfTenths, "ADF frequency, tenths digit", VarType::Int32, "0.1 kHz", 0},
+    {kTokenAdfSpare, "ADF extended frequency (not shown)", VarType::Int32, "", 0},
+    {kTokenTransponderCode, "transponder code", VarType::Bcd, "octal digits (BCD)", 0x1200},
+    {kTokenDme1Distance, "DME 1 distance", VarType::Float64, "NM, -1 none", 12.4},
+    {kTokenDme1Speed, "DME 1 ground speed", VarType::Float64, "kt", 118},
+    {kTokenDme2Distance, "DME 2 distance", VarType::Float64, "NM, -1 none", -1},
+    {kTokenDme2Speed, "DME 2 ground speed", VarType::Float64, "kt", 0},
+    {kTokenDmeSpare, "DME time to station (not shown)", VarType::Float64, "min", 0},
+    {kTokenMarkerBeacon, "marker beacon received", VarType::Float64, "0 none, 1 outer, 2 middle, 3 inner", 0},
+    {kTokenAudioCom1, "COM 1 audio", VarType::Float64, "0/1", 1},
+    {kTokenAudioCom2, "COM 2 audio", VarType::Float64, "0/1", 0},
+    {kTokenAudioNav1, "NAV 1 audio", VarType::Float64, "0/1", 0},
+    {kTokenAudioNav2, "NAV 2 audio", VarType::Float64, "0/1", 0},
+    {kTokenAudioDme, "DME audio", VarType::Float64, "0/1", 0},
+    {kTokenAudioAdf, "ADF audio", VarType::Float64, "0/1", 0},
+    {kTokenAudioMarker, "marker audio", VarType::Float64, "0/1", 1},
+
+    // Autopilot
+    {kTokenApMaster, "autopilot engaged", VarType::Float64, "0/1", 0},
+    {kTokenApNavHold, "autopilot NAV mode", VarType::Float64, "0/1", 0},
+    {kTokenApHeadingHold, "autopilot HDG mode", VarType::Float64, "0/1", 0},
+    {kTokenHeadingBug, "heading bug", VarType::Float64, "degrees", 0},
+    {kTokenApAltitudeHold, "autopilot altitude hold", VarType::Float64, "0/1", 0},
+    {kTokenApAltitude, "autopilot altitude setting", VarType::Float64, "ft", 3000},
+    {kTokenApApproach, "autopilot approach mode", VarType::Float64, "0/1", 0},
+    {kTokenApBackCourse, "autopilot back-course mode", VarType::Float64, "0/1", 0},
+    {kTokenApVerticalSpeed, "autopilot vertical-speed setting", VarType::Float64, "ft/min", 0},
 };
 
 int32_t to_int32(double value) {

@@ -1,6 +1,9 @@
 // The systems model: radio tuning in binary-coded decimal.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "host/systems.h"
 #include "host/tokens.h"
 
@@ -43,18 +46,54 @@ TEST(Tuning, StepsAndWrapsLikeARealRadio) {
     }
 }
 
-TEST(Tuning, EveryEventOfTheRadiosChangesItsOwnFrequencyOnly) {
-    const uint32_t tokens[] = {kTokenCom1Frequency, kTokenNav1Frequency, kTokenCom2Frequency, kTokenNav2Frequency};
+// Every event of the panel does something a pilot can see, and changes one
+// variable only: a knob or switch acts on its own system.
+TEST(Systems, EveryEventChangesExactlyOneVariable) {
     for (const KeyEventInfo& e : key_event_table()) {
         Variables vars;
-        Variables before;
+        const Variables before;
         apply_key_event(vars, e.id, 0);
-        int changed = 0;
-        for (uint32_t t : tokens) changed += vars.get(t) != before.get(t);
-        EXPECT_EQ(changed, 1) << e.name;
+        std::vector<std::string> changed;
+        for (const VariableInfo& v : variable_catalogue()) {
+            if (vars.get(v.token) != before.get(v.token)) changed.push_back(v.name);
+        }
+        EXPECT_EQ(changed.size(), 1u) << e.name;
     }
     Variables vars;
-    EXPECT_FALSE(apply_key_event(vars, 66439, 0));  // not a knob of this radio
+    EXPECT_FALSE(apply_key_event(vars, 66439, 0));  // not an event of this panel
+}
+
+TEST(Systems, StackEventsStepAndWrap) {
+    struct Case {
+        uint32_t event;
+        uint32_t token;
+        double before, after;
+    } cases[] = {
+        {kEventTransponderUnitsInc, kTokenTransponderCode, 0x1207, 0x1200},      // octal digits: 7 wraps to 0
+        {kEventTransponderThousandsInc, kTokenTransponderCode, 0x7000, 0x0000},
+        {kEventTransponderTensInc, kTokenTransponderCode, 0x1234, 0x1244},
+        {kEventAdfHundredsInc, kTokenAdfFrequency, 0x0350, 0x0450},
+        {kEventAdfHundredsInc, kTokenAdfFrequency, 0x0950, 0x1050},              // carries into the thousands
+        {kEventAdfHundredsInc, kTokenAdfFrequency, 0x1750, 0x0150},              // 1799 kHz is the top of the band
+        {kEventAdfTensInc, kTokenAdfFrequency, 0x0390, 0x0300},
+        {kEventAdfUnitsInc, kTokenAdfFrequency, 0x0359, 0x0350},
+        {kEventAdfTenthsInc, kTokenAdfTenths, 9, 0},
+        {kEventApAltitudeInc, kTokenApAltitude, 3000, 3100},
+        {kEventApAltitudeDec, kTokenApAltitude, 0, 0},
+        {kEventApVerticalSpeedDec, kTokenApVerticalSpeed, -900, -1000},
+        {kEventApVerticalSpeedInc, kTokenApVerticalSpeed, 9900, 9900},
+        {kEventHeadingBugDec, kTokenHeadingBug, 0, 359},
+        {kEventHeadingBugInc, kTokenHeadingBug, 359, 0},
+        {kEventApMaster, kTokenApMaster, 0, 1},
+        {kEventApHeadingHold, kTokenApHeadingHold, 1, 0},
+        {kEventAudioMarker, kTokenAudioMarker, 1, 0},
+    };
+    for (const Case& c : cases) {
+        Variables vars;
+        vars.set(c.token, c.before);
+        apply_key_event(vars, c.event, 1);
+        EXPECT_EQ(vars.get(c.token), c.after) << find_key_event(c.event)->name << " from " << c.before;
+    }
 }
 
 TEST(Frequencies, ConvertBetweenDigitsAndHundredths) {
