@@ -128,6 +128,32 @@ void engraved_wedge(Canvas& canvas, double cx, double cy, double r, double from,
     engrave_current_path(cr, style);
 }
 
+void label_block(Canvas& canvas, const Rect& area, std::string_view text, double size, const LabelStyle& style) {
+    cairo_t* cr = canvas.cr();
+    Saved saved(cr);
+    std::vector<std::string> lines;
+    for (size_t start = 0;;) {
+        const size_t end = text.find('\n', start);
+        lines.emplace_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    // `size` is the height of capitals; the font is a little larger.
+    set_font(cr, size / 0.72, style);
+    const double pitch = size * 1.45;
+    const double block = pitch * static_cast<double>(lines.size() - 1) + size;
+    double baseline = area.y + (area.h - block) / 2 + size;
+    for (const std::string& line : lines) {
+        cairo_text_extents_t extents;
+        cairo_text_extents(cr, line.c_str(), &extents);
+        cairo_new_path(cr);
+        cairo_move_to(cr, area.x + (area.w - extents.x_advance) / 2, baseline);
+        cairo_text_path(cr, line.c_str());
+        engrave_current_path(cr, style);
+        baseline += pitch;
+    }
+}
+
 void placard(Canvas& canvas, const Rect& area, std::string_view text, double size, const PlacardStyle& style) {
     cairo_t* cr = canvas.cr();
     Saved saved(cr);
@@ -165,29 +191,10 @@ void placard(Canvas& canvas, const Rect& area, std::string_view text, double siz
         right -= rr * 5;
     }
 
-    // The lines, centred as a block.
-    std::vector<std::string> lines;
-    for (size_t start = 0;;) {
-        const size_t end = text.find('\n', start);
-        lines.emplace_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
-        if (end == std::string_view::npos) break;
-        start = end + 1;
-    }
-    set_font(cr, size, style.text);
-    const double pitch = size * 1.18;
-    const double block = pitch * static_cast<double>(lines.size() - 1) + size * 0.72;
-    double baseline = area.y + (area.h - block) / 2 + size * 0.72;
+    Saved text(cr);
     rounded_rect_path(cr, inset(area, 1), style.corner_radius);
     cairo_clip(cr);
-    for (const std::string& line : lines) {
-        cairo_text_extents_t extents;
-        cairo_text_extents(cr, line.c_str(), &extents);
-        cairo_new_path(cr);
-        cairo_move_to(cr, (left + right - extents.x_advance) / 2, baseline);
-        cairo_text_path(cr, line.c_str());
-        engrave_current_path(cr, style.text);
-        baseline += pitch;
-    }
+    label_block(canvas, {left, area.y, right - left, area.h}, text, size, style.text);
 }
 
 }  // namespace art

@@ -39,6 +39,11 @@ void engraved_tick(Canvas& canvas, double cx, double cy, double r_from, double r
 void engraved_wedge(Canvas& canvas, double cx, double cy, double r, double from, double to, double w_from,
                     double w_to, const LabelStyle& style = kEngravedWhite);
 
+// Lines of text (separated by '\n') centred as a block in `area`, letters
+// `size` high, engraved in `style`.
+void label_block(Canvas& canvas, const Rect& area, std::string_view text, double size,
+                 const LabelStyle& style = kEngravedWhite);
+
 // Selects the style's font at `size` with the panel's text rendering.
 void set_font(cairo_t* cr, double size, const LabelStyle& style);
 // Fills the current path as an engraving in `style`: the cut's walls, then

@@ -11,7 +11,7 @@ namespace {
 // Every host variable the panel reads. Frequencies are four binary-coded
 // decimal digits with the leading 1 implied: 0x2280 is 122.80 MHz.
 constexpr VariableInfo kCatalogue[] = {
-    {kTokenTicks, "tick counter", VarType::Int32, "updates", 0},
+    {kTokenTicks, "tick counter", VarType::Float64, "updates", 0},
 
     // Radios
     {kTokenCom1Frequency, "COM 1 frequency", VarType::Bcd, "MHz (BCD)", 0x2280},

@@ -155,7 +155,7 @@ TEST(Variables, LookupFillsTheValueAsTheHostTypesIt) {
     host.services()->lookup_var(&ticks);
     host.services()->lookup_var(&unknown);
     EXPECT_EQ(com.value.integer, 0x2345);
-    EXPECT_EQ(ticks.value.integer, 3);
+    EXPECT_EQ(ticks.value.number, 3.0);  // the tick counter is a float variable
     EXPECT_EQ(unknown.value.raw, 0u);
 }
 

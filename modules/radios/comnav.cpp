@@ -5,6 +5,7 @@
 // VOL/OFF knob: while it is at OFF the radio's windows are blank.
 #include "modules/radios/bitmaps.h"
 #include "modules/radios/gauges.h"
+#include "modules/radios/records.h"
 #include "framework/text_format.h"
 
 namespace radios {
@@ -42,8 +43,6 @@ constexpr uint32_t kHelpNav1Knob = 42772;
 constexpr uint32_t kHelpNav2Knob = 42774;
 
 // Failures: electrics (20, 21) blank a window; the radio's own (9, 14, 15) freeze it.
-constexpr uint32_t kFailElectrical = 20;
-constexpr uint32_t kFailAvionics = 21;
 constexpr uint32_t kFailCom1 = 9;
 constexpr uint32_t kFailNav1 = 14;
 constexpr uint32_t kFailNav2 = 15;
@@ -107,76 +106,31 @@ constexpr HIGHLIGHT nav_highlights[] = {{1, 0, 2}, {1, 4, 5}, {0, 0, 0}};
 
 constexpr uint32_t kAmber = rgb(255, 219, 46);
 constexpr uint32_t kWhite = rgb(255, 255, 255);
-constexpr uint32_t kBlack = rgb(0, 0, 0);
 
-// A frequency window: amber "Quartz" text in a 232x60 box, six characters at most.
+// A frequency window: amber text in a 232x60 box, six characters at most.
 constexpr ELEMENT_STRING frequency_window(GAUGEHDR* gauge, PIXPOINT position, uint32_t token,
                                           const FAILURE_RECORD* failures, const HIGHLIGHT* highlights,
                                           StringCallback callback) {
-    return ELEMENT_STRING{
-        .header = {.kind = kElementString, .bitmap = -1, .position = position, .previous_position = {},
-                   .offset = {}, .gauge = gauge, .previous_element = nullptr, .children = nullptr,
-                   .failures = failures, .image_flags = 0x7, .special_flags = 0, .host_reserved = 0},
-        .source = {{.token = token, .host_reference = nullptr, .host_type = 0, .value = {}, .previous_value = {}}, {}, {}},
-        .host_value = {},
-        .text = nullptr,
-        .host_previous_text = 0,
-        .size = {232, 60},
-        .host_surface = 0,
-        .foreground = kAmber,
-        .background = kBlack,
-        .highlight_colour = kWhite,
-        .host_font = 0,
-        .font_face = "Quartz",
-        .font_weight = 400,
-        .charset = 1,
-        .draw_flags = 0x25,
-        .max_length = 6,
-        .host_length = 0,
-        .highlights = highlights,
-        .host_selection = 0,
-        .callback = callback,
-    };
+    return display_string(gauge, {.position = position, .size = {232, 60}, .image_flags = 0x7, .failures = failures,
+                                  .tokens = {token, 0, 0}, .foreground = kAmber, .highlight = kWhite, .max_length = 6,
+                                  .highlights = highlights, .callback = callback});
 }
 
 // The VOL/OFF knob: two icons, 259 at OFF and 260 at VOL.
 constexpr ELEMENT_ICON power_knob(GAUGEHDR* gauge, IconCallback callback) {
-    return ELEMENT_ICON{
-        .header = {.kind = kElementIcon, .bitmap = kBmpPowerKnobOff, .position = {45, 165}, .previous_position = {},
-                   .offset = {}, .gauge = gauge, .previous_element = nullptr, .children = nullptr,
-                   .failures = nullptr, .image_flags = 0x4001, .special_flags = 0, .host_reserved = 0},
-        .source = {},
-        .host_reserved = 0,
-        .switch_type = 0,
-        .host_conversion = {},
-        .icon_count = 2,
-        .host_state = {},
-        .callback = callback,
-    };
+    return icon(gauge, kBmpPowerKnobOff, 2, {45, 165}, 0x4001, nullptr, 0, callback);
 }
 
 constexpr ELEMENT_STATIC_IMAGE radio_face(GAUGEHDR* gauge, int32_t bitmap, ELEMENT_HEADER** children) {
-    return ELEMENT_STATIC_IMAGE{
-        .header = {.kind = kElementStaticImage, .bitmap = bitmap, .position = {0, 0}, .previous_position = {},
-                   .offset = {}, .gauge = gauge, .previous_element = nullptr, .children = children,
-                   .failures = nullptr, .image_flags = 0x1, .special_flags = 0, .host_reserved = 0},
-    };
+    return static_image(gauge, bitmap, {0, 0}, 0x1, children);
 }
 
-constexpr MOUSERECT parent(MOUSE_BOX box, uint32_t help_id) {
-    return MOUSERECT{.type = kMouseParent, .box = box, .cursor = kCursorNone, .help_id = help_id, .flags = 0,
-                     .event_id = 0, .handler = nullptr, .host_reserved = 0};
+constexpr MOUSERECT power_half(MOUSE_BOX box, int32_t cursor, MouseHandler handler) {
+    return mouse_handler(box, cursor, kClick, handler);
 }
 
-constexpr MOUSERECT child_handler(MOUSE_BOX box, int32_t cursor, MouseHandler handler) {
-    return MOUSERECT{.type = kMouseChild, .box = box, .cursor = cursor, .help_id = 0, .flags = kMousePress,
-                     .event_id = 0, .handler = handler, .host_reserved = 0};
-}
-
-constexpr MOUSERECT child_event(MOUSE_BOX box, int32_t cursor, uint32_t event_id) {
-    return MOUSERECT{.type = kMouseChild, .box = box, .cursor = cursor, .help_id = 0,
-                     .flags = kMousePress | kMouseRepeat, .event_id = event_id, .handler = nullptr,
-                     .host_reserved = 0};
+constexpr MOUSERECT knob_area(MOUSE_BOX box, int32_t cursor, uint32_t event_id) {
+    return mouse_event(box, cursor, kStep, event_id);
 }
 
 // A tuning knob's four areas inside its parent: whole down/up, fraction down/up.
@@ -204,20 +158,20 @@ ELEMENT_STATIC_IMAGE comnav1_face = radio_face(&comnav1_gauge, kBmpComNav1Face, 
 ELEMENT_HEADER* comnav1_elements[] = {&comnav1_face.header, nullptr};
 
 MOUSERECT comnav1_mouse[] = {
-    parent({0, 0, 0, 0}, 0),
-    child_handler({45, 165, 30, 60}, kCursorDown, comnav1_power_off),
-    child_handler({80, 165, 30, 60}, kCursorUp, comnav1_power_on),
-    parent({80, 90, 220, 80}, kHelpCom1Knob),
-    child_event(kWholeDown, kCursorDown, kEventCom1WholeDec),
-    child_event(kWholeUp, kCursorUp, kEventCom1WholeInc),
-    child_event(kFractDown, kCursorDown, kEventCom1FractDec),
-    child_event(kFractUp, kCursorUp, kEventCom1FractInc),
+    mouse_parent({0, 0, 0, 0}, 0),
+    power_half({45, 165, 30, 60}, kCursorDown, comnav1_power_off),
+    power_half({80, 165, 30, 60}, kCursorUp, comnav1_power_on),
+    mouse_parent({80, 90, 220, 80}, kHelpCom1Knob),
+    knob_area(kWholeDown, kCursorDown, kEventCom1WholeDec),
+    knob_area(kWholeUp, kCursorUp, kEventCom1WholeInc),
+    knob_area(kFractDown, kCursorDown, kEventCom1FractDec),
+    knob_area(kFractUp, kCursorUp, kEventCom1FractInc),
     mouse_end_parent(),
-    parent({325, 90, 220, 80}, kHelpNav1Knob),
-    child_event(kWholeDown, kCursorDown, kEventNav1WholeDec),
-    child_event(kWholeUp, kCursorUp, kEventNav1WholeInc),
-    child_event(kFractDown, kCursorDown, kEventNav1FractDec),
-    child_event(kFractUp, kCursorUp, kEventNav1FractInc),
+    mouse_parent({325, 90, 220, 80}, kHelpNav1Knob),
+    knob_area(kWholeDown, kCursorDown, kEventNav1WholeDec),
+    knob_area(kWholeUp, kCursorUp, kEventNav1WholeInc),
+    knob_area(kFractDown, kCursorDown, kEventNav1FractDec),
+    knob_area(kFractUp, kCursorUp, kEventNav1FractInc),
     mouse_end_parent(),
     mouse_end_parent(),
     mouse_end(),
@@ -252,20 +206,20 @@ ELEMENT_STATIC_IMAGE comnav2_face = radio_face(&comnav2_gauge, kBmpComNav2Face, 
 ELEMENT_HEADER* comnav2_elements[] = {&comnav2_face.header, nullptr};
 
 MOUSERECT comnav2_mouse[] = {
-    parent({0, 0, 0, 0}, 0),
-    child_handler({45, 165, 30, 60}, kCursorDown, comnav2_power_off),
-    child_handler({80, 165, 30, 60}, kCursorUp, comnav2_power_on),
-    parent({80, 90, 220, 80}, kHelpCom2Knob),
-    child_event(kWholeDown, kCursorDown, kEventCom2WholeDec),
-    child_event(kWholeUp, kCursorUp, kEventCom2WholeInc),
-    child_event(kFractDown, kCursorDown, kEventCom2FractDec),
-    child_event(kFractUp, kCursorUp, kEventCom2FractInc),
+    mouse_parent({0, 0, 0, 0}, 0),
+    power_half({45, 165, 30, 60}, kCursorDown, comnav2_power_off),
+    power_half({80, 165, 30, 60}, kCursorUp, comnav2_power_on),
+    mouse_parent({80, 90, 220, 80}, kHelpCom2Knob),
+    knob_area(kWholeDown, kCursorDown, kEventCom2WholeDec),
+    knob_area(kWholeUp, kCursorUp, kEventCom2WholeInc),
+    knob_area(kFractDown, kCursorDown, kEventCom2FractDec),
+    knob_area(kFractUp, kCursorUp, kEventCom2FractInc),
     mouse_end_parent(),
-    parent({325, 90, 220, 80}, kHelpNav2Knob),
-    child_event(kWholeDown, kCursorDown, kEventNav2WholeDec),
-    child_event(kWholeUp, kCursorUp, kEventNav2WholeInc),
-    child_event(kFractDown, kCursorDown, kEventNav2FractDec),
-    child_event(kFractUp, kCursorUp, kEventNav2FractInc),
+    mouse_parent({325, 90, 220, 80}, kHelpNav2Knob),
+    knob_area(kWholeDown, kCursorDown, kEventNav2WholeDec),
+    knob_area(kWholeUp, kCursorUp, kEventNav2WholeInc),
+    knob_area(kFractDown, kCursorDown, kEventNav2FractDec),
+    knob_area(kFractUp, kCursorUp, kEventNav2FractInc),
     mouse_end_parent(),
     mouse_end_parent(),
     mouse_end(),

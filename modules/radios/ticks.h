@@ -1,0 +1,26 @@
+// The host's tick counter, as the radio stack's timers read it.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/services.h"
+
+namespace radios {
+
+constexpr uint32_t kTickCounter = 1;
+
+// The tick count, looked up afresh (a float variable).
+inline double tick_count() { return read_var(kTickCounter).value.number; }
+
+// A timer start: the tick count truncated toward zero.
+inline int32_t timer_start(double ticks) { return static_cast<int32_t>(ticks); }
+
+// Ticks since a start: the difference truncated toward zero, reduced to its
+// low 8 bits read as a signed number (-128 to 127). The timers compare it for
+// equality, so a count that steps past its mark waits for the wrap.
+inline int32_t elapsed_ticks(double ticks, int32_t start) {
+    auto difference = static_cast<int64_t>(ticks - start);
+    return static_cast<int8_t>(static_cast<uint8_t>(difference & 0xFF));
+}
+
+}  // namespace radios
