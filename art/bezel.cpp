@@ -68,8 +68,8 @@ void glass_reflection(Canvas& canvas, double cx, double cy, double r, const Glas
     circle_path(cr, cx, cy, r);
     circle_path(cr, cx + r * 0.10, cy + r * 0.14, r * 0.97);
     Pattern crescent = radial_pattern(cx + r * 0.12, cy + r * 0.16, r * 0.80, cx + r * 0.12, cy + r * 0.16, r * 1.12);
-    stop(crescent.get(), 0, kWhite, 0);
-    stop(crescent.get(), 1, kWhite, style.crescent_alpha);
+    stop(crescent.get(), 0, kHighlightInk, 0);
+    stop(crescent.get(), 1, kHighlightInk, style.crescent_alpha);
     cairo_set_source(cr, crescent.get());
     cairo_fill(cr);
 
@@ -78,10 +78,10 @@ void glass_reflection(Canvas& canvas, double cx, double cy, double r, const Glas
     cairo_translate(cr, cx, cy);
     cairo_rotate(cr, radians(-45));
     Pattern streak = linear_pattern(0, -r * 0.78, 0, -r * 0.50);
-    stop(streak.get(), 0, kWhite, 0);
-    stop(streak.get(), 0.35, kWhite, style.streak_alpha);
-    stop(streak.get(), 0.70, kWhite, style.streak_alpha * 0.5);
-    stop(streak.get(), 1, kWhite, 0);
+    stop(streak.get(), 0, kHighlightInk, 0);
+    stop(streak.get(), 0.35, kHighlightInk, style.streak_alpha);
+    stop(streak.get(), 0.70, kHighlightInk, style.streak_alpha * 0.5);
+    stop(streak.get(), 1, kHighlightInk, 0);
     cairo_set_source(cr, streak.get());
     cairo_rectangle(cr, -r, -r * 0.78, 2 * r, r * 0.28);
     cairo_fill(cr);

@@ -58,8 +58,8 @@ void toggle_switch(Canvas& canvas, double cx, double cy, double r, bool up, cons
 
     // The lever's shadow falls further as it stands further off the panel.
     {
-        Saved shadow(cr);
-        const double sx = r * 0.35, sy = r * 0.55;
+        const double sx = r * 0.30, sy = r * 0.45;
+        cairo_new_path(cr);
         cairo_move_to(cr, cx - base + sx * 0.3, cy + sy * 0.3);
         cairo_line_to(cr, cx - top + sx, tip_y + sy);
         cairo_line_to(cr, cx + top + sx, tip_y + sy);
@@ -70,8 +70,10 @@ void toggle_switch(Canvas& canvas, double cx, double cy, double r, bool up, cons
         cairo_scale(cr, bat_w, bat_h);
         circle_path(cr, 0, 0, 1);
         cairo_restore(cr);
-        set_source(cr, kShadowInk, 0.45);
-        cairo_fill(cr);
+        cairo_path_t* shape = cairo_copy_path(cr);
+        cairo_new_path(cr);
+        soft_shadow(cr, shape, 0, 0, r * 0.35, 0.40);
+        cairo_path_destroy(shape);
     }
 
     const double reach = length + bat_h + 1;
@@ -119,11 +121,16 @@ void rocker(Canvas& canvas, const Rect& area, bool on, std::string_view legend, 
     // The paddle: two shallow faces meeting at the pivot across its middle,
     // rocked so that one end sinks into the frame.
     const double mid = paddle.y + paddle.h / 2;
+    const double lip = std::max(1.5, paddle.h * 0.07);
     shade_pixels(cr, paddle, [&](double x, double y) {
         if (x < paddle.x || x > paddle.x + paddle.w || y < paddle.y || y > paddle.y + paddle.h) return Shade{};
         const double v = (y - mid) / (paddle.h / 2);          // -1 top .. 1 bottom
         const double u = (x - paddle.x) / paddle.w * 2 - 1;   // -1 left .. 1 right
-        const double dish = v < 0 ? 14 : -14;                 // each face tips towards the middle
+        // The end standing out shows a sliver of its end face: the bottom
+        // end's faces down into shade, the top end's faces up into the light.
+        if (on && y > paddle.y + paddle.h - lip) return scaled(lit(style.paddle, tilted_normal(180, 70)), 0.8);
+        if (!on && y < paddle.y + lip) return lit(style.paddle, tilted_normal(0, 72));
+        const double dish = v < 0 ? 8 : -8;                   // each face tips towards the middle
         const double lean = dish - tilt;                      // positive: faces down the page
         Vec3 n = tilted_normal(lean >= 0 ? 180 : 0, std::abs(lean));
         n.x += u * std::abs(u) * 0.25;

@@ -33,8 +33,8 @@ struct RockerStyle {
     double tilt;              // how far the paddle rocks, degrees
 };
 
-inline constexpr RockerStyle kBlackRocker{kBlackPlastic, kSatinBlack, {238, 238, 230}, 10};
-inline constexpr RockerStyle kRedRocker{{{176, 30, 26}, 0.70, 0.55, 0.28, 20, 0.0}, kSatinBlack, {245, 245, 240}, 10};
+inline constexpr RockerStyle kBlackRocker{kBlackPlastic, kSatinBlack, {238, 238, 230}, 16};
+inline constexpr RockerStyle kRedRocker{{{176, 30, 26}, 0.70, 0.55, 0.28, 20, 0.0}, kSatinBlack, {245, 245, 240}, 16};
 
 // A rocker switch filling `area` (taller than wide): its upper half pressed
 // in when `on`. The upper half carries a white stripe and `legend` runs

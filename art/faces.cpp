@@ -25,7 +25,7 @@ void surface_finish(Canvas& canvas, const Rect& area, double corner_radius, doub
             if (length > 1.5) {
                 const double run = smooth_noise(seed + 7, x / length, py) - 0.5;
                 const double slow = smooth_noise(seed + 13, x / (length * 4), py / 3) - 0.5;
-                v = v * 0.45 + run * 1.1 + slow * 0.6;
+                v = v * 0.30 + run * 1.0 + slow * 0.7;
             }
             const double strength = std::min(1.0, std::abs(v) * 2 * grain);
             return v > 0 ? Shade{1, 1, 1, strength} : Shade{0, 0, 0, strength * 1.2};
@@ -50,8 +50,8 @@ void panel_face(Canvas& canvas, const Rect& area, const FaceStyle& style) {
     const Rect edge = inset(area, style.bevel_width / 2);
     const double reach = std::min(area.w, area.h);
     Pattern bevel = linear_pattern(area.x, area.y, area.x + reach, area.y + reach);
-    stop(bevel.get(), 0, kWhite, style.highlight_alpha);
-    stop(bevel.get(), 0.5, kWhite, 0);
+    stop(bevel.get(), 0, kHighlightInk, style.highlight_alpha);
+    stop(bevel.get(), 0.5, kHighlightInk, 0);
     stop(bevel.get(), 0.5, kShadowInk, 0);
     stop(bevel.get(), 1, kShadowInk, style.shadow_alpha);
     cairo_pattern_set_extend(bevel.get(), CAIRO_EXTEND_PAD);
@@ -75,7 +75,7 @@ void screw(Canvas& canvas, double cx, double cy, double r, double angle, const S
     const double hole = r * style.countersink;
     Pattern sink = light_gradient(cx, cy, hole);
     stop(sink.get(), 0, kShadowInk, 0.70);
-    stop(sink.get(), 1, kWhite, 0.20);
+    stop(sink.get(), 1, kHighlightInk, 0.20);
     cairo_set_source(cr, sink.get());
     circle_path(cr, cx, cy, hole);
     cairo_fill(cr);

@@ -21,7 +21,7 @@ struct FaceStyle {
 // Dark anodised faceplate of a radio or instrument.
 inline constexpr FaceStyle kAnodisedFace{{70, 71, 74}, {46, 47, 50}, 6.0, 1.6, 0.30, 0.55, 0.0, 1.0};
 // The same plate with a fine brushed finish along its length.
-inline constexpr FaceStyle kBrushedFace{{66, 67, 70}, {44, 45, 48}, 5.0, 1.6, 0.32, 0.55, 0.045, 90.0};
+inline constexpr FaceStyle kBrushedFace{{64, 65, 68}, {44, 45, 48}, 5.0, 1.6, 0.32, 0.55, 0.028, 140.0};
 // The darker frame a faceplate sits in.
 inline constexpr FaceStyle kRackFrame{{30, 30, 32}, {22, 22, 24}, 0.0, 1.0, 0.12, 0.40, 0.0, 1.0};
 // The panel's own sheet metal, painted satin grey-black.

@@ -6,12 +6,13 @@
 namespace art {
 namespace {
 
-// The flat top at distance d from the centre of a cap of radius rc: nearly
-// flat, with a chamfer round its edge; turned metal shows fine rings and a
-// bright band along the light.
+// The top at distance d from the centre of a cap of radius rc: a low dome
+// with a chamfer round its edge; turned metal shows fine rings and a bright
+// band along the light.
 Shade cap_at(const KnobStyle& style, double rc, double d, double angle) {
     const double chamfer = std::max(1.2, rc * 0.10);
-    const double tilt = d > rc - chamfer ? 10 + 40 * (d - (rc - chamfer)) / chamfer : 10 * d / rc;
+    const double dome = 20 * std::pow(d / rc, 1.5);
+    const double tilt = d > rc - chamfer ? dome + 40 * (d - (rc - chamfer)) / chamfer : dome;
     Shade s = lit(style.cap, tilted_normal(angle, tilt));
     if (style.spun > 0 && d < rc - chamfer) {
         const double band = std::pow(std::abs(std::cos(radians(angle - kLightAngle))), 10.0);
@@ -32,7 +33,7 @@ Shade skirt_at(const KnobStyle& style, double rc, double r, int ridges, double d
         const double slope = std::sin(2 * kPi * p);
         facing = angle - style.ridge_depth * slope;
         const double height = 0.5 - 0.5 * std::cos(2 * kPi * p);
-        occlusion = 0.58 + 0.42 * height;
+        occlusion = 0.50 + 0.50 * height;
     }
     // The side rolls over into the top at its inner edge.
     const double tilt = style.skirt_tilt * (0.55 + 0.45 * std::min(1.0, t * 2.5));

@@ -19,11 +19,11 @@ struct KnobStyle {
 };
 
 // Black plastic knob, satin top: radios, autopilots.
-inline constexpr KnobStyle kBlackKnob{kBlackPlastic, kSatinBlack, 0.76, 58, 34, 0.0, 0.10, 0.55};
+inline constexpr KnobStyle kBlackKnob{kBlackPlastic, kKnobTop, 0.76, 50, 45, 0.0, 0.16, 0.70};
 // Black knob with a turned aluminium insert in its top.
-inline constexpr KnobStyle kSilverCapKnob{kBlackPlastic, kAluminium, 0.62, 58, 34, 1.0, 0.10, 0.55};
+inline constexpr KnobStyle kSilverCapKnob{kBlackPlastic, kAluminium, 0.62, 50, 45, 1.0, 0.16, 0.70};
 // All aluminium, as on a trim wheel or a selector.
-inline constexpr KnobStyle kAluminiumKnob{kAluminium, kAluminium, 0.72, 55, 30, 1.0, 0.10, 0.50};
+inline constexpr KnobStyle kAluminiumKnob{kAluminium, kAluminium, 0.72, 55, 30, 1.0, 0.16, 0.65};
 
 // A smooth round knob.
 void knob_plain(Canvas& canvas, double cx, double cy, double r, const KnobStyle& style = kBlackKnob);

@@ -28,7 +28,7 @@ void engrave_current_path(cairo_t* cr, const LabelStyle& style) {
         Rgb colour;
         double alpha;
     } layers[] = {
-        {0.7, 0.7, kWhite, style.highlight_alpha},
+        {0.7, 0.7, kHighlightInk, style.highlight_alpha},
         {-0.6, -0.6, kShadowInk, style.shadow_alpha},
         {0, 0, style.ink, 1.0},
     };
@@ -138,8 +138,20 @@ void label_block(Canvas& canvas, const Rect& area, std::string_view text, double
         if (end == std::string_view::npos) break;
         start = end + 1;
     }
-    // `size` is the height of capitals; the font is a little larger.
+    // `size` is the height of capitals; the font is a little larger. Lines
+    // too wide for the area shrink the whole block to fit.
     set_font(cr, size / 0.72, style);
+    double widest = 0;
+    for (const std::string& line : lines) {
+        cairo_text_extents_t extents;
+        cairo_text_extents(cr, line.c_str(), &extents);
+        widest = std::max(widest, extents.x_advance);
+    }
+    const double room = area.w * 0.9;
+    if (widest > room && widest > 0) {
+        size *= room / widest;
+        set_font(cr, size / 0.72, style);
+    }
     const double pitch = size * 1.45;
     const double block = pitch * static_cast<double>(lines.size() - 1) + size;
     double baseline = area.y + (area.h - block) / 2 + size;
@@ -162,13 +174,13 @@ void placard(Canvas& canvas, const Rect& area, std::string_view text, double siz
     // The plate: its face with a faint sheen, and a rim lit on the upper left.
     rounded_rect_path(cr, area, style.corner_radius);
     Pattern face = linear_pattern(0, area.y, 0, area.y + area.h);
-    stop(face.get(), 0, mix(style.plate, kWhite, 0.06));
+    stop(face.get(), 0, mix(style.plate, kHighlightInk, 0.06));
     stop(face.get(), 1, mix(style.plate, kShadowInk, 0.06));
     cairo_set_source(cr, face.get());
     cairo_fill(cr);
     Pattern rim = linear_pattern(area.x, area.y, area.x + area.w * 0.15, area.y + area.h);
     cairo_pattern_set_extend(rim.get(), CAIRO_EXTEND_PAD);
-    stop(rim.get(), 0, mix(style.edge, kWhite, 0.25));
+    stop(rim.get(), 0, mix(style.edge, kHighlightInk, 0.25));
     stop(rim.get(), 1, mix(style.edge, kShadowInk, 0.45));
     cairo_set_source(cr, rim.get());
     cairo_set_line_width(cr, 1.0);
@@ -191,7 +203,7 @@ void placard(Canvas& canvas, const Rect& area, std::string_view text, double siz
         right -= rr * 5;
     }
 
-    Saved text(cr);
+    Saved clipped(cr);
     rounded_rect_path(cr, inset(area, 1), style.corner_radius);
     cairo_clip(cr);
     label_block(canvas, {left, area.y, right - left, area.h}, text, size, style.text);

@@ -39,8 +39,8 @@ void engraved_tick(Canvas& canvas, double cx, double cy, double r_from, double r
 void engraved_wedge(Canvas& canvas, double cx, double cy, double r, double from, double to, double w_from,
                     double w_to, const LabelStyle& style = kEngravedWhite);
 
-// Lines of text (separated by '\n') centred as a block in `area`, letters
-// `size` high, engraved in `style`.
+// Lines of text (separated by '\n') centred as a block in `area`, capitals
+// `size` high (smaller if the widest line would not fit), engraved in `style`.
 void label_block(Canvas& canvas, const Rect& area, std::string_view text, double size,
                  const LabelStyle& style = kEngravedWhite);
 

@@ -17,6 +17,12 @@ std::string describe(const BitmapResource& b) {
     return s;
 }
 
+std::string module_name(const ModuleArtwork& artwork) { return artwork.module ? artwork.module : "module"; }
+
+std::string size_text(int64_t width, int64_t height, uint32_t bits) {
+    return std::to_string(width) + "x" + std::to_string(height) + " at " + std::to_string(bits) + " bits";
+}
+
 const Drawing* drawing_for(const ModuleArtwork& artwork, uint32_t id) {
     for (const Drawing& d : artwork.drawings) {
         if (d.id == id) return &d;
@@ -62,6 +68,11 @@ ModulePack build_module_pack(const ModuleArtwork& artwork) {
         try {
             Canvas canvas(b.width, b.height);
             drawing_for(artwork, b.id)->draw(canvas);
+            if (canvas.width() != b.width || canvas.height() != b.height) {
+                throw ArtworkError(module_name(artwork) + ": " + describe(b) + " was drawn " +
+                                   std::to_string(canvas.width()) + "x" + std::to_string(canvas.height()) +
+                                   ", declared " + std::to_string(b.width) + "x" + std::to_string(b.height));
+            }
             if (cairo_status(canvas.cr()) != CAIRO_STATUS_SUCCESS) {
                 throw std::runtime_error(cairo_status_to_string(cairo_status(canvas.cr())));
             }
@@ -69,8 +80,7 @@ ModulePack build_module_pack(const ModuleArtwork& artwork) {
         } catch (const ArtworkError&) {
             throw;
         } catch (const std::exception& e) {
-            throw ArtworkError(std::string(artwork.module ? artwork.module : "module") + ": " + describe(b) + ": " +
-                               e.what());
+            throw ArtworkError(module_name(artwork) + ": " + describe(b) + ": " + e.what());
         }
         pack.add(kResourceBitmap, b.id, dib);
         result.bitmaps.push_back({b.id, std::move(dib)});
@@ -80,7 +90,38 @@ ModulePack build_module_pack(const ModuleArtwork& artwork) {
     version.description = artwork.description ? artwork.description : "";
     pack.add(kResourceVersion, 1, version_record(version));
     result.bytes = pack.bytes();
+    check_module_pack(artwork, result);
     return result;
+}
+
+void check_module_pack(const ModuleArtwork& artwork, const ModulePack& pack) {
+    const std::string module = module_name(artwork);
+    if (pack.bitmaps.size() != artwork.bitmaps.size()) {
+        throw ArtworkError(module + ": the pack holds " + std::to_string(pack.bitmaps.size()) + " bitmaps, " +
+                           std::to_string(artwork.bitmaps.size()) + " are declared");
+    }
+    for (size_t i = 0; i < artwork.bitmaps.size(); ++i) {
+        const BitmapResource& b = artwork.bitmaps[i];
+        const RenderedBitmap& stored = pack.bitmaps[i];
+        if (stored.id != b.id) {
+            throw ArtworkError(module + ": " + describe(b) + " is declared in place " + std::to_string(i + 1) +
+                               ", the pack has bitmap " + std::to_string(stored.id) + " there");
+        }
+        if (b.bits != 8 && b.bits != 24) {
+            throw ArtworkError(module + ": " + describe(b) + " has " + std::to_string(b.bits) + " bits (8 or 24)");
+        }
+        DibHeader h;
+        try {
+            h = read_dib_header(stored.dib);
+        } catch (const std::exception& e) {
+            throw ArtworkError(module + ": " + describe(b) + ": " + e.what());
+        }
+        const int64_t rows = h.height < 0 ? -int64_t{h.height} : int64_t{h.height};
+        if (h.width != b.width || rows != b.height || h.bits != b.bits) {
+            throw ArtworkError(module + ": " + describe(b) + " is stored " + size_text(h.width, rows, h.bits) +
+                               ", declared " + size_text(b.width, b.height, b.bits));
+        }
+    }
 }
 
 void write_file_atomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {

@@ -34,8 +34,14 @@ struct ModulePack {
 };
 
 // Checks the artwork, draws each bitmap on a canvas of its declared size,
-// converts it to its declared depth and builds the pack. Throws ArtworkError.
+// converts it to its declared depth and builds the pack. Throws ArtworkError,
+// also when a drawing leaves a canvas of another size than declared.
 ModulePack build_module_pack(const ModuleArtwork& artwork);
+
+// Checks that `pack` holds exactly the bitmaps `artwork` declares, in declared
+// order, each stored with the declared id, size and depth. Throws ArtworkError
+// naming the module and the bitmap.
+void check_module_pack(const ModuleArtwork& artwork, const ModulePack& pack);
 
 // Writes `bytes` next to `path` first and renames it into place, so a reader
 // sees the old file or the whole new one. Throws std::runtime_error.

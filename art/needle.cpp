@@ -71,11 +71,12 @@ void needle(Canvas& canvas, double px, double py, double length, const NeedleSty
 
     // The shadow on the dial below.
     {
-        Saved shadow(cr);
-        cairo_translate(cr, style.shadow_offset * 0.6, style.shadow_offset);
         blade_path(cr, length, style);
-        set_source(cr, kShadowInk, style.shadow_alpha);
-        cairo_fill(cr);
+        cairo_path_t* shape = cairo_copy_path(cr);
+        cairo_new_path(cr);
+        soft_shadow(cr, shape, style.shadow_offset * 0.6, style.shadow_offset, style.shadow_offset * 0.8,
+                    style.shadow_alpha);
+        cairo_path_destroy(shape);
     }
 
     // The paint, the tail in its own colour behind the pivot.
@@ -100,7 +101,7 @@ void needle(Canvas& canvas, double px, double py, double length, const NeedleSty
         set_source(cr, kShadowInk, 0.16);
         cairo_fill(cr);
         cairo_rectangle(cr, -length, -length, 3 * length, length);
-        set_source(cr, kWhite, 0.10);
+        set_source(cr, kHighlightInk, 0.10);
         cairo_fill(cr);
     }
     // A fine dark edge keeps a pale needle crisp against a pale dial.

@@ -74,6 +74,22 @@ void drop_shadow(cairo_t* cr, double cx, double cy, double r, double offset, dou
     cairo_fill(cr);
 }
 
+void soft_shadow(cairo_t* cr, const cairo_path_t* path, double dx, double dy, double blur, double alpha) {
+    Saved saved(cr);
+    // The shape laid down several times round the offset, each faint.
+    constexpr int kRing = 8;
+    const double layer = 1 - std::pow(1 - alpha, 1.0 / (kRing + 1));
+    for (int i = 0; i <= kRing; ++i) {
+        const double a = 2 * kPi * i / kRing, reach = i == kRing ? 0 : blur / 2;
+        Saved one(cr);
+        cairo_translate(cr, dx + reach * std::cos(a), dy + reach * std::sin(a));
+        cairo_new_path(cr);
+        cairo_append_path(cr, path);
+        set_source(cr, kShadowInk, layer);
+        cairo_fill(cr);
+    }
+}
+
 void box_shadow(cairo_t* cr, const Rect& area, double radius, double offset, double blur, double alpha) {
     Saved saved(cr);
     // Layers growing outwards, each faint: together a soft-edged shadow.
@@ -119,8 +135,8 @@ double smoothstep(double edge0, double edge1, double x) {
 // above the horizon, the dark cockpit below it, and the sun.
 double environment(Vec3 r) {
     const double up = -r.y;
-    const double sky = 0.62 + 0.30 * std::max(0.0, up);
-    const double ground = 0.10 + 0.08 * (1 + std::min(0.0, up));
+    const double sky = 0.70 + 0.25 * std::max(0.0, up);
+    const double ground = 0.24 + 0.10 * (1 + std::min(0.0, up));
     const double horizon = smoothstep(-0.08, 0.06, up + 0.12 * r.x);
     const double sun = std::pow(std::max(0.0, dot(r, light_direction())), 40.0) * 0.9;
     return ground + (sky - ground) * horizon + sun;
@@ -135,7 +151,7 @@ Shade lit(const Material& m, Vec3 n) {
     const Vec3 light = light_direction();
     const Vec3 half = normalised({light.x, light.y, light.z + 1});
     const double diffuse = std::max(0.0, dot(n, light));
-    const double highlight = m.specular * std::pow(std::max(0.0, dot(n, half)), m.shininess);
+    const double highlight = m.gloss * std::pow(std::max(0.0, dot(n, half)), m.shininess);
     const double body = m.ambient + m.diffuse * diffuse;
     Shade s = shade_of(m.colour);
     s.r = s.r * body + highlight;

@@ -19,7 +19,8 @@
 namespace art {
 
 inline constexpr double kPi = std::numbers::pi;
-inline constexpr Rgb kWhite{255, 255, 255};
+// Highlights: white, drawn see-through over something.
+inline constexpr Rgb kHighlightInk{255, 255, 255};
 // Shadows: only ever drawn see-through over something, so a shadow cast onto
 // an undrawn (pure black) area stays pure black and see-through.
 inline constexpr Rgb kShadowInk{0, 0, 0};
@@ -66,6 +67,8 @@ Rect inset(const Rect& area, double by);
 // A soft round shadow under a part of radius r centred on (cx, cy), cast
 // down and to the right by `offset`.
 void drop_shadow(cairo_t* cr, double cx, double cy, double r, double offset, double alpha);
+// Fills `path` as a soft-edged shadow moved by (dx, dy), blurred over `blur` pixels.
+void soft_shadow(cairo_t* cr, const cairo_path_t* path, double dx, double dy, double blur, double alpha);
 // A soft shadow under a rounded rectangle, cast down and to the right.
 void box_shadow(cairo_t* cr, const Rect& area, double radius, double offset, double blur, double alpha);
 
@@ -90,15 +93,17 @@ struct Material {
     Rgb colour;         // the surface's own colour
     double ambient;     // light it shows in shade, 0..1
     double diffuse;     // how much it brightens facing the light
-    double specular;    // strength of the highlight
+    double gloss;       // strength of the highlight
     double shininess;   // how tight the highlight is
     double mirror;      // 0..1: how much it reflects the cockpit (chrome)
 };
 
-inline constexpr Material kBlackPlastic{{38, 38, 40}, 0.75, 0.55, 0.22, 18, 0.0};
-inline constexpr Material kSatinBlack{{30, 30, 32}, 0.80, 0.45, 0.30, 40, 0.0};
+inline constexpr Material kBlackPlastic{{44, 44, 47}, 0.60, 0.70, 0.60, 9, 0.0};
+inline constexpr Material kSatinBlack{{34, 34, 36}, 0.75, 0.50, 0.30, 14, 0.0};
 inline constexpr Material kAluminium{{176, 178, 182}, 0.45, 0.60, 0.45, 30, 0.15};
 inline constexpr Material kChrome{{210, 212, 216}, 0.10, 0.20, 0.90, 90, 0.85};
+// The flat top of a black knob: a sheen only where it turns towards the light.
+inline constexpr Material kKnobTop{{40, 40, 43}, 0.70, 0.50, 0.40, 34, 0.0};
 inline constexpr Material kBlackPaint{{28, 28, 30}, 0.85, 0.35, 0.10, 12, 0.0};
 
 // A colour with its coverage, each 0..1, not premultiplied.

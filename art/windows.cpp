@@ -16,7 +16,7 @@ void cut_lip(cairo_t* cr, const Rect& area, double radius) {
     Saved saved(cr);
     Pattern lip = linear_pattern(area.x, area.y, area.x + area.w, area.y + area.h);
     stop(lip.get(), 0, kShadowInk, 0.40);
-    stop(lip.get(), 1, kWhite, 0.22);
+    stop(lip.get(), 1, kHighlightInk, 0.22);
     cairo_set_source(cr, lip.get());
     cairo_set_line_width(cr, 1.0);
     rounded_rect_path(cr, inset(area, -0.5), radius + 0.5);
@@ -62,9 +62,9 @@ void recessed_window(Canvas& canvas, const Rect& area, const WindowStyle& style)
 
     // A faint reflection across the upper part of the glass.
     Pattern glare = linear_pattern(0, glass.y, 0, glass.y + glass.h);
-    stop(glare.get(), 0, kWhite, style.glare_alpha);
-    stop(glare.get(), 0.45, kWhite, style.glare_alpha * 0.6);
-    stop(glare.get(), 0.46, kWhite, 0);
+    stop(glare.get(), 0, kHighlightInk, style.glare_alpha);
+    stop(glare.get(), 0.40, kHighlightInk, style.glare_alpha * 0.55);
+    stop(glare.get(), 0.60, kHighlightInk, 0);
     cairo_set_source(cr, glare.get());
     cairo_rectangle(cr, glass.x, glass.y, glass.w, glass.h);
     cairo_fill(cr);
@@ -99,9 +99,9 @@ void lcd_window(Canvas& canvas, const Rect& area, std::string_view ghost, const 
     // the cover glass catches a soft reflection.
     inner_shadow(cr, area, std::min(6.0, area.h * 0.25), 0.50);
     Pattern glare = linear_pattern(area.x, area.y, area.x + area.w * 0.6, area.y + area.h);
-    stop(glare.get(), 0, kWhite, 0.10);
-    stop(glare.get(), 0.5, kWhite, 0.03);
-    stop(glare.get(), 1, kWhite, 0);
+    stop(glare.get(), 0, kHighlightInk, 0.10);
+    stop(glare.get(), 0.5, kHighlightInk, 0.03);
+    stop(glare.get(), 1, kHighlightInk, 0);
     cairo_set_source(cr, glare.get());
     cairo_paint(cr);
 }
@@ -117,9 +117,10 @@ void drum_digits(Canvas& canvas, const Rect& slot, std::string_view text, double
     if (text.empty()) return;
 
     const double cell = slot.w / static_cast<double>(text.size());
-    // A drum a little larger than the slot: the slot shows about 100 degrees of it.
-    const double radius = slot.h * 0.62, cy = slot.y + slot.h / 2;
+    // Ten figures round each drum, a little more than a figure's height apart:
+    // the slot shows one whole and the edges of its neighbours.
     const double size = slot.h * style.numeral_height;
+    const double radius = 10 * size * 1.15 / (2 * kPi), cy = slot.y + slot.h / 2;
     set_font(cr, size, {style.numeral, style.family, true, 0, 0});
 
     for (size_t i = 0; i < text.size(); ++i) {
@@ -154,8 +155,8 @@ void drum_digits(Canvas& canvas, const Rect& slot, std::string_view text, double
         Pattern curve = linear_pattern(0, slot.y, 0, slot.y + slot.h);
         stop(curve.get(), 0, kShadowInk, 0.78);
         stop(curve.get(), 0.22, kShadowInk, 0.30);
-        stop(curve.get(), 0.45, kWhite, 0.05);
-        stop(curve.get(), 0.55, kWhite, 0.03);
+        stop(curve.get(), 0.45, kHighlightInk, 0.05);
+        stop(curve.get(), 0.55, kHighlightInk, 0.03);
         stop(curve.get(), 0.80, kShadowInk, 0.35);
         stop(curve.get(), 1, kShadowInk, 0.82);
         cairo_set_source(cr, curve.get());

@@ -1,8 +1,9 @@
-// The drawing toolkit: canvases, colour reduction, bitmaps, resource packs
-// and the module pack builder.
+// The drawing toolkit: canvases, colour reduction, bitmaps, resource packs,
+// the module pack builder, the contact sheet and the drawing primitives.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "art/canvas.h"
+#include "art/contact_sheet.h"
 #include "art/dib.h"
 #include "art/draw.h"
 #include "art/module_artwork.h"
@@ -418,6 +420,55 @@ TEST(ModulePack, RefusesArtworkThatDoesNotPairUpAndNamesTheBitmap) {
     }
 }
 
+void draw_elsewhere(Canvas& c) { c = Canvas(5, 4); }  // swaps in a canvas of its own
+
+TEST(ModulePack, StoredBitmapsMustMatchTheirDeclaration) {
+    auto expect_refused = [](const char* what, const std::function<void()>& act, const char* named) {
+        try {
+            act();
+            ADD_FAILURE() << what << ": accepted";
+        } catch (const art::ArtworkError& e) {
+            const std::string message = e.what();
+            EXPECT_NE(message.find("Test"), std::string::npos) << what << ": " << message;
+            EXPECT_NE(message.find(named), std::string::npos) << what << ": " << message;
+        }
+    };
+    // A drawing that leaves a canvas of another size is caught while building.
+    const BitmapResource swapped[] = {{310, 9, 7, 8, "swapped"}};
+    const art::Drawing swapping[] = {{310, draw_elsewhere}};
+    expect_refused("drawn at another size",
+                   [&] { art::build_module_pack({"Test", "Test gauge", swapped, swapping}); }, "310");
+
+    // A pack put together otherwise is checked bitmap by bitmap.
+    const BitmapResource bitmaps[] = {{300, 31, 17, 8, "disc"}, {301, 9, 5, 24, "grey"}};
+    const art::Drawing drawings[] = {{300, draw_disc}, {301, draw_grey}};
+    const art::ModuleArtwork artwork{"Test", "Test gauge", bitmaps, drawings};
+    const art::ModulePack good = art::build_module_pack(artwork);
+    EXPECT_NO_THROW(art::check_module_pack(artwork, good));
+    struct Case {
+        const char* what;
+        std::function<void(art::ModulePack&)> damage;
+        const char* named;
+    };
+    const Case cases[] = {
+        {"another width", [](auto& p) { p.bitmaps[0].dib = art::to_dib8(Canvas(30, 17)); }, "300"},
+        {"another height", [](auto& p) { p.bitmaps[1].dib = art::to_dib24(Canvas(9, 6)); }, "301"},
+        {"another depth", [](auto& p) { p.bitmaps[1].dib = art::to_dib8(Canvas(9, 5)); }, "301"},
+        {"not a bitmap", [](auto& p) { p.bitmaps[0].dib.resize(20); }, "300"},
+        {"out of order", [](auto& p) { std::swap(p.bitmaps[0], p.bitmaps[1]); }, "300"},
+        {"one missing", [](auto& p) { p.bitmaps.pop_back(); }, "2 are declared"},
+    };
+    for (const Case& k : cases) {
+        art::ModulePack bad = good;
+        k.damage(bad);
+        expect_refused(k.what, [&] { art::check_module_pack(artwork, bad); }, k.named);
+    }
+    // A declared depth that cannot be stored, even with a bitmap to match.
+    const BitmapResource sixteen[] = {{300, 31, 17, 16, "disc"}, {301, 9, 5, 24, "grey"}};
+    expect_refused("16 bits declared", [&] { art::check_module_pack({"Test", "Test gauge", sixteen, drawings}, good); },
+                   "300");
+}
+
 TEST(ModulePack, WritesFilesWhole) {
     const auto dir = std::filesystem::temp_directory_path() / ("art_tests_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
@@ -452,6 +503,32 @@ TEST(Draw, PrimitivesLeaveTheCairoStateAsTheyFoundIt) {
         {"engraved_arrow", [](Canvas& c) { art::engraved_arrow(c, 30, 30, 7, art::Direction::kLeft); }},
         {"engraved_tick", [](Canvas& c) { art::engraved_tick(c, 30, 30, 20, 26, -45, 1.5); }},
         {"engraved_wedge", [](Canvas& c) { art::engraved_wedge(c, 30, 30, 24, 20, 100, 1, 4); }},
+        {"surface_finish", [](Canvas& c) { art::surface_finish(c, {0, 0, 64, 64}, 4, 0.5, 20); }},
+        {"square_case", [](Canvas& c) { art::square_case(c, {2, 2, 60, 60}); }},
+        {"round_bezel", [](Canvas& c) { art::round_bezel(c, 32, 32, 28); }},
+        {"glass_reflection", [](Canvas& c) { art::glass_reflection(c, 32, 32, 28); }},
+        {"dial_face", [](Canvas& c) { art::dial_face(c, 32, 32, 28); }},
+        {"scale_ticks", [](Canvas& c) { art::scale_ticks(c, {32, 32, 28, -120, 120}, 5, 4); }},
+        {"scale_arc", [](Canvas& c) { art::scale_arc(c, {32, 32, 28, -60, 60}, 0.1, art::kArcGreen); }},
+        {"scale_numerals",
+         [](Canvas& c) {
+             const std::string_view labels[] = {"0", "5", "10"};
+             art::scale_numerals(c, {32, 32, 28, -90, 90}, labels);
+         }},
+        {"needle", [](Canvas& c) { art::needle(c, 10, 32, 50, art::kSwordHand); }},
+        {"needle_hub", [](Canvas& c) { art::needle_hub(c, 32, 32, 6, art::kBlackHubWithPin); }},
+        {"knob_with_flats", [](Canvas& c) { art::knob_with_flats(c, 32, 32, 20, 30); }},
+        {"bug_knob", [](Canvas& c) { art::bug_knob(c, 32, 32, 14); }},
+        {"toggle_switch", [](Canvas& c) { art::toggle_switch(c, 32, 40, 10, true); }},
+        {"rocker", [](Canvas& c) { art::rocker(c, {20, 4, 24, 56}, true, "ON"); }},
+        {"push_button", [](Canvas& c) { art::push_button(c, {8, 8, 48, 48}, true, "HDG", 8); }},
+        {"lamp", [](Canvas& c) { art::lamp(c, 32, 24, 10, art::LampColour::kAmber, true, "FUEL"); }},
+        {"annunciator",
+         [](Canvas& c) { art::annunciator(c, {2, 12, 60, 40}, "LOW\nVOLTS", 8, art::LampColour::kRed, false); }},
+        {"lcd_window", [](Canvas& c) { art::lcd_window(c, {4, 16, 56, 30}, "88.8", art::kAmberLcd); }},
+        {"drum_digits", [](Canvas& c) { art::drum_digits(c, {4, 16, 56, 30}, "7700", 0.4); }},
+        {"placard", [](Canvas& c) { art::placard(c, {4, 20, 56, 24}, "NO\nSMOKING", 7, art::kWhitePlacard); }},
+        {"label_block", [](Canvas& c) { art::label_block(c, {0, 0, 64, 64}, "TWO\nLINES", 9); }},
     };
     for (const auto& [name, draw] : primitives) {
         SCOPED_TRACE(name);
@@ -537,6 +614,299 @@ TEST(Draw, LabelsAlignOnTheirAnchor) {
         EXPECT_LE(right, k.max_right);
         if (k.align == art::Align::kCentre) {
             EXPECT_NEAR((left + right) / 2.0, 50, 2);
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+// Every pixel different from its neighbours, a see-through corner and both
+// drawn blacks: a shifted, flipped, recoloured or resampled copy shows.
+void draw_pattern(Canvas& c) {
+    for (int y = 0; y < c.height(); ++y) {
+        for (int x = 0; x < c.width(); ++x) {
+            c.set_pixel(x, y, {static_cast<uint8_t>(20 + x * 11 % 230), static_cast<uint8_t>(30 + y * 13 % 220),
+                               static_cast<uint8_t>((x * 7 + y * 3) % 200 + 40)});
+        }
+    }
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) c.set_pixel(x, y, kBlack);
+    }
+    c.set_pixel(4, 0, kNearBlack);
+}
+// Red on the left half, blue on the right.
+void draw_halves(Canvas& c) {
+    fill_rect(c, 0, 0, c.width() / 2.0, c.height(), {200, 30, 30});
+    fill_rect(c, c.width() / 2.0, 0, c.width() / 2.0, c.height(), {30, 30, 200});
+}
+
+TEST(Sheet, ShowsEveryBitmapInDeclaredOrderAndMarksSeeThroughBlack) {
+    const BitmapResource bitmaps[] = {
+        {400, 37, 23, 8, "pattern"}, {401, 2400, 30, 24, "wider than the sheet"}, {402, 19, 41, 24, "tall"},
+        {403, 6, 5, 8, nullptr},
+    };
+    const art::Drawing drawings[] = {{403, draw_pattern}, {402, draw_pattern}, {401, draw_halves}, {400, draw_pattern}};
+    const art::ModuleArtwork artwork{"Test", "Test gauge", bitmaps, drawings};
+    const art::ModulePack pack = art::build_module_pack(artwork);
+    const art::ContactSheet sheet = art::draw_contact_sheet(artwork, pack);
+    const Canvas& picture = sheet.canvas;
+    EXPECT_EQ(picture.width(), art::kSheetWidth);
+
+    ASSERT_EQ(sheet.cells.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) {
+        const art::SheetCell& cell = sheet.cells[i];
+        const BitmapResource& b = bitmaps[i];
+        SCOPED_TRACE(b.id);
+        EXPECT_EQ(cell.id, b.id);
+        const int x0 = static_cast<int>(cell.image.x), y0 = static_cast<int>(cell.image.y);
+        ASSERT_GE(x0, 0);
+        ASSERT_LE(cell.image.x + cell.image.w, picture.width());
+        ASSERT_LE(cell.image.y + cell.image.h, picture.height());
+        for (size_t j = 0; j < i; ++j) {
+            const art::Rect& o = sheet.cells[j].image;
+            const bool apart = cell.image.x >= o.x + o.w || o.x >= cell.image.x + cell.image.w ||
+                               cell.image.y >= o.y + o.h || o.y >= cell.image.y + cell.image.h;
+            EXPECT_TRUE(apart) << "overlaps bitmap " << sheet.cells[j].id;
+        }
+        const Canvas stored = art::canvas_from_dib(pack.bitmaps[i].dib);
+        if (b.width <= art::kSheetWidth) {
+            EXPECT_EQ(cell.scale, 1.0);
+            EXPECT_EQ(cell.image.w, b.width);
+            EXPECT_EQ(cell.image.h, b.height);
+            for (int y = 0; y < b.height; ++y) {
+                for (int x = 0; x < b.width; ++x) {
+                    ASSERT_EQ(picture.pixel(x0 + x, y0 + y), art::sheet_colour(stored.pixel(x, y), x, y))
+                        << x << "," << y;
+                }
+            }
+        } else {
+            EXPECT_LT(cell.scale, 1.0);
+            EXPECT_NEAR(cell.image.h, b.height * cell.scale, 1.0);
+            const int mid = y0 + static_cast<int>(cell.image.h / 2);
+            EXPECT_EQ(picture.pixel(x0 + static_cast<int>(cell.image.w / 4), mid), (Rgb{200, 30, 30}));
+            EXPECT_EQ(picture.pixel(x0 + static_cast<int>(cell.image.w * 3 / 4), mid), (Rgb{30, 30, 200}));
+        }
+    }
+
+    // See-through black shows as a two-tone hatch; every other colour, the
+    // drawn near-black included, as itself.
+    EXPECT_NE(art::sheet_colour(kBlack, 0, 0), kBlack);
+    EXPECT_NE(art::sheet_colour(kBlack, 0, 0), art::sheet_colour(kBlack, 3, 0));
+    EXPECT_EQ(art::sheet_colour(kNearBlack, 0, 0), kNearBlack);
+
+    EXPECT_EQ(art::to_dib24(picture), art::to_dib24(art::contact_sheet(artwork, pack)));
+    art::ModulePack short_pack = pack;
+    short_pack.bitmaps.pop_back();
+    EXPECT_THROW(art::contact_sheet(artwork, short_pack), art::ArtworkError);
+}
+
+// ---------------------------------------------------------------------------
+
+bool inked(const Canvas& c, int x, int y) { return c.pixel(x, y) != kBlack; }
+
+TEST(Draw, LabelBlocksCentreInTheirAreaAndShrinkToFit) {
+    struct Case {
+        const char* text;
+        int lines;
+    };
+    const Case cases[] = {{"NAV", 1}, {"MANEUVERING SPEED 112 KNOTS", 1}, {"LOW\nVOLTS", 2}};
+    const art::Rect area{20, 10, 60, 40};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.text);
+        Canvas c(100, 60);
+        art::label_block(c, area, k.text, 9);
+        int left = 100, right = -1, top = 60, bottom = -1;
+        std::set<int> rows;
+        for (int y = 0; y < 60; ++y) {
+            for (int x = 0; x < 100; ++x) {
+                if (c.pixel(x, y).r < 128) continue;
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+                rows.insert(y);
+            }
+        }
+        ASSERT_GE(right, 0) << "no ink";
+        EXPECT_GE(left, area.x);
+        EXPECT_LT(right, area.x + area.w);
+        EXPECT_NEAR((left + right + 1) / 2.0, area.x + area.w / 2, 2);
+        EXPECT_NEAR((top + bottom + 1) / 2.0, area.y + area.h / 2, 2.5);
+        // Lines are separated by rows without ink.
+        int runs = 0;
+        for (int y = top; y <= bottom; ++y) runs += rows.count(y) && !rows.count(y - 1);
+        EXPECT_EQ(runs, k.lines);
+    }
+}
+
+TEST(Draw, NeedlesPointRightFromTheirPivot) {
+    const std::pair<const char*, art::NeedleStyle> styles[] = {
+        {"tapered", art::kWhiteNeedle}, {"lollipop", art::kLollipopNeedle}, {"thin", art::kThinPointer},
+        {"sword", art::kSwordHand},     {"marker", art::kOrangeMarker},
+    };
+    const int px = 30, py = 20, length = 80;
+    for (const auto& [name, style] : styles) {
+        SCOPED_TRACE(name);
+        Canvas c(120, 40);
+        art::needle(c, px, py, length, style);
+        EXPECT_TRUE(inked(c, px + length * 9 / 10, py)) << "no blade near the tip";
+        EXPECT_TRUE(inked(c, px + 2, py)) << "no blade at the pivot";
+        // Nothing past the tip, nor behind the tail; the shadow stays see-through.
+        const int behind = px - static_cast<int>(length * style.tail) - 6;
+        int above = 0, below = 0;
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 120; ++x) {
+                if (!inked(c, x, y)) continue;
+                EXPECT_LE(x, px + length + 1) << x << "," << y;
+                EXPECT_GE(x, behind) << x << "," << y;
+                (y < py ? above : below) += 1;
+            }
+        }
+        // Symmetric about its axis.
+        EXPECT_NEAR(above, below, 2);
+    }
+}
+
+TEST(Draw, ScalesFollowTheirArcClockwiseFromTwelve) {
+    const double cx = 50, cy = 50, r = 40;
+    auto at = [&](double radius, double angle) {
+        const double a = angle * std::numbers::pi / 180;
+        return std::pair<int, int>{static_cast<int>(cx + radius * std::sin(a)), static_cast<int>(cy - radius * std::cos(a))};
+    };
+    auto ink_at = [&](const Canvas& c, double radius, double angle) {
+        const auto [x, y] = at(radius, angle);
+        return inked(c, x, y);
+    };
+
+    // From 12 round to 6 o'clock: majors at 12, 3 and 6 reach 0.2 r inwards,
+    // the minors between them 0.1 r; the left half stays empty.
+    Canvas ticks(100, 100);
+    art::scale_ticks(ticks, {cx, cy, r, 0, 180}, 3, 1, {{250, 250, 250}, 0.2, 0.05, 0, 0, 0.1, 0.03});
+    for (double angle : {0.0, 90.0, 180.0}) EXPECT_TRUE(ink_at(ticks, r * 0.85, angle)) << angle;
+    for (double angle : {45.0, 135.0}) {
+        EXPECT_TRUE(ink_at(ticks, r * 0.95, angle)) << angle;
+        EXPECT_FALSE(ink_at(ticks, r * 0.85, angle)) << angle;
+    }
+    for (double angle : {-45.0, -90.0, -135.0}) EXPECT_FALSE(ink_at(ticks, r * 0.95, angle)) << angle;
+
+    // A range band given either way round covers the same arc.
+    for (const auto& [from, to] : {std::pair{0.0, 90.0}, std::pair{90.0, 0.0}}) {
+        Canvas band(100, 100);
+        art::scale_arc(band, {cx, cy, r, from, to}, 0.1, art::kArcGreen);
+        const auto [x, y] = at(r * 0.95, 45);
+        EXPECT_EQ(band.pixel(x, y), art::kArcGreen);
+        EXPECT_FALSE(ink_at(band, r * 0.95, -45));
+        EXPECT_FALSE(ink_at(band, r * 0.80, 45));
+    }
+
+    // Numerals centre on their places; upright ones stand up, turned ones
+    // lie along the arc (an "I" at 9 or 3 o'clock then lies on its side).
+    for (bool upright : {true, false}) {
+        SCOPED_TRACE(upright ? "upright" : "turned");
+        Canvas c(100, 100);
+        const std::string_view labels[] = {"I", "I", "I"};
+        art::scale_numerals(c, {cx, cy, r, -90, 90}, labels, {art::kDialPrint, 0.3, 0.6, upright});
+        for (double angle : {-90.0, 0.0, 90.0}) {
+            const auto [ex, ey] = at(r * 0.6, angle);
+            int left = 100, right = -1, top = 100, bottom = -1;
+            double sx = 0, sy = 0, n = 0;
+            for (int y = ey - 10; y <= ey + 10; ++y) {
+                for (int x = ex - 10; x <= ex + 10; ++x) {
+                    if (c.pixel(x, y).r < 128) continue;
+                    left = std::min(left, x), right = std::max(right, x);
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+                    sx += x, sy += y, n += 1;
+                }
+            }
+            ASSERT_GT(n, 0) << angle;
+            EXPECT_NEAR(sx / n + 0.5, ex, 1.5) << angle;
+            EXPECT_NEAR(sy / n + 0.5, ey, 1.5) << angle;
+            const bool stands = bottom - top > right - left;
+            EXPECT_EQ(stands, upright || angle == 0.0) << angle;
+        }
+    }
+}
+
+TEST(Draw, SwitchesAndLampsShowTheirState) {
+    // The bat handle stands above the nut when up, below it when down.
+    for (bool up : {true, false}) {
+        Canvas c(60, 100);
+        art::toggle_switch(c, 30, 50, 10, up);
+        bool above = false, below = false;
+        for (int y = 25; y <= 35; ++y) above = above || inked(c, 30, y);
+        for (int y = 65; y <= 75; ++y) below = below || inked(c, 30, y);
+        EXPECT_EQ(above, up);
+        EXPECT_EQ(below, !up);
+    }
+
+    // A lit lamp glows in its own colour; unlit, it is the same hue, dark.
+    struct Case {
+        art::LampColour colour;
+        int strongest;  // channel: 0 red, 1 green, 2 blue; -1 all alike
+    };
+    const Case cases[] = {{art::LampColour::kGreen, 1}, {art::LampColour::kAmber, 0}, {art::LampColour::kRed, 0},
+                          {art::LampColour::kBlue, 2},  {art::LampColour::kWhite, -1}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(static_cast<int>(k.colour));
+        Canvas lit(40, 40), dark(40, 40);
+        art::lamp(lit, 20, 20, 12, k.colour, true);
+        art::lamp(dark, 20, 20, 12, k.colour, false);
+        const Rgb on = lit.pixel(24, 21), off = dark.pixel(24, 21);
+        EXPECT_GT(on.r + on.g + on.b, 2 * (off.r + off.g + off.b));
+        for (const Rgb& p : {on, off}) {
+            const int channel[3] = {p.r, p.g, p.b};
+            if (k.strongest < 0) {
+                EXPECT_LE(std::max({p.r, p.g, p.b}) - std::min({p.r, p.g, p.b}), 30);
+            } else {
+                for (int i = 0; i < 3; ++i) {
+                    if (i != k.strongest) EXPECT_GT(channel[k.strongest], channel[i]) << i;
+                }
+            }
+        }
+    }
+}
+
+TEST(Draw, PartsOnAFaceNeverShowPureBlack) {
+    const std::pair<const char*, std::function<void(Canvas&)>> parts[] = {
+        {"instrument",
+         [](Canvas& c) {
+             art::square_case(c, {0, 0, 80, 80});
+             art::dial_face(c, 40, 40, 34);
+             art::scale_ticks(c, {40, 40, 32, -135, 135}, 6, 4);
+             art::needle(c, 40, 40, 28);
+             art::needle_hub(c, 40, 40, 4);
+             art::round_bezel(c, 40, 40, 36);
+             art::glass_reflection(c, 40, 40, 34);
+         }},
+        {"knobs",
+         [](Canvas& c) {
+             art::knob_with_flats(c, 22, 22, 18, 45);
+             art::bug_knob(c, 58, 22, 14);
+             art::knob_dual_concentric(c, 40, 58, 20, 12, art::kSilverCapKnob);
+         }},
+        {"switches",
+         [](Canvas& c) {
+             art::toggle_switch(c, 16, 40, 9, false);
+             art::rocker(c, {34, 6, 18, 40}, false);
+             art::push_button(c, {54, 50, 24, 24}, true, "AP", 6);
+         }},
+        {"lamps",
+         [](Canvas& c) {
+             art::lamp(c, 16, 16, 10, art::LampColour::kBlue, false, "MKR", art::kDomeLamp);
+             art::annunciator(c, {34, 4, 44, 30}, "LOW\nVAC", 7, art::LampColour::kRed, false);
+         }},
+        {"windows",
+         [](Canvas& c) {
+             art::lcd_window(c, {4, 4, 72, 24}, "888");
+             art::drum_digits(c, {4, 32, 72, 22}, "1200", 0.5);
+             art::placard(c, {4, 58, 72, 18}, "FLAPS", 7);
+         }},
+    };
+    for (const auto& [name, draw] : parts) {
+        SCOPED_TRACE(name);
+        Canvas c(80, 80);
+        art::panel_face(c, {0, 0, 80, 80}, art::kRackFrame);
+        draw(c);
+        for (int y = 0; y < 80; ++y) {
+            for (int x = 0; x < 80; ++x) ASSERT_NE(c.pixel(x, y), kBlack) << x << "," << y;
         }
     }
 }

@@ -10,6 +10,7 @@
 #include "host/module.h"
 #include "host/panel_host.h"
 #include "host/resources.h"
+#include "modules/radios/bitmaps.h"
 #include "tests/test_support.h"
 
 using namespace panel;
@@ -27,19 +28,18 @@ TEST(ModuleFile, ExportsExactlyLinkageAndImportTable) {
 TEST(ModuleFile, CarriesItsBitmapsAtTheDeclaredSizes) {
     // Read from the file alone, without loading the library.
     ModuleResources resources = read_module_resources(module_file("Radios"));
-    struct Expected {
-        uint32_t id;
-        int32_t width, height;
-    } expected[] = {{257, 600, 240}, {259, 65, 60}, {260, 65, 60}, {263, 600, 240}};
-    ASSERT_EQ(resources.bitmaps.size(), std::size(expected));
-    for (const Expected& e : expected) {
-        const Bitmap* b = resources.bitmap(e.id);
-        ASSERT_NE(b, nullptr) << e.id;
-        EXPECT_EQ(b->width, e.width) << e.id;
-        EXPECT_EQ(b->height, e.height) << e.id;
-        EXPECT_EQ(b->bits, 8u) << e.id;
-        EXPECT_EQ(b->palette.size(), 256u) << e.id;
+    EXPECT_EQ(resources.bitmaps.size(), std::size(radios::kBitmaps));
+    for (const BitmapResource& declared : radios::kBitmaps) {
+        const Bitmap* b = resources.bitmap(declared.id);
+        ASSERT_NE(b, nullptr) << declared.id;
+        EXPECT_EQ(b->width, declared.width) << declared.id;
+        EXPECT_EQ(b->height, declared.height) << declared.id;
+        EXPECT_EQ(b->bits, 8u) << declared.id;
+        EXPECT_EQ(b->palette.size(), 256u) << declared.id;
     }
+    // The sizes the radios' records rely on.
+    EXPECT_EQ(resources.bitmap(257)->width, 600);
+    EXPECT_EQ(resources.bitmap(263)->height, 240);
     EXPECT_EQ(resources.version.at("FileVersion"), "1.0.0.0");
     EXPECT_EQ(resources.version.at("FileDescription"), "Flight Simulator 2002 Gauge");
 }
@@ -49,9 +49,10 @@ TEST(ModuleFile, LinkageOfTheRadioStack) {
     const GAUGESLINKAGE& linkage = *module->linkage();
     EXPECT_EQ(linkage.module_id, 0x13u);
     EXPECT_EQ(linkage.module_version, 0x800u);
-    ASSERT_EQ(module->gauges().size(), 2u);
-    EXPECT_STREQ(module->gauges()[0]->name, "RadioComNav1");
-    EXPECT_STREQ(module->gauges()[1]->name, "RadioComNav2");
+    const char* order[] = {"RadioComNav1", "RadioComNav2", "RadioTrans", "RadioAdf",
+                           "RadioAP",      "RadioDME",     "AudioPanel", "RadioAP2"};
+    ASSERT_EQ(module->gauges().size(), std::size(order));
+    for (size_t i = 0; i < std::size(order); ++i) EXPECT_STREQ(module->gauges()[i]->name, order[i]);
     for (GAUGEHDR* g : module->gauges()) EXPECT_EQ(g->version, 800u);
 }
 
@@ -171,7 +172,13 @@ TEST(CheckCommand, ListsEveryGaugeOfASoundModule) {
     EXPECT_EQ(result.exit_code, 0) << result.output;
     EXPECT_EQ(result.output,
               "Radios!RadioComNav1 v800 200mm 600x240 elements=4 rects=13\n"
-              "Radios!RadioComNav2 v800 200mm 600x240 elements=4 rects=13\n");
+              "Radios!RadioComNav2 v800 200mm 600x240 elements=4 rects=13\n"
+              "Radios!RadioTrans v800 200mm 352x90 elements=7 rects=7\n"
+              "Radios!RadioAdf v800 200mm 500x111 elements=3 rects=8\n"
+              "Radios!RadioAP v800 200mm 500x130 elements=11 rects=18\n"
+              "Radios!RadioDME v800 200mm 495x110 elements=5 rects=5\n"
+              "Radios!AudioPanel v800 190mm 450x96 elements=9 rects=11\n"
+              "Radios!RadioAP2 v800 200mm 613x357 elements=7 rects=16\n");
 }
 
 TEST(CheckCommand, ReportsEachFaultAndFails) {

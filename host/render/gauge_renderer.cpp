@@ -32,6 +32,9 @@ void paint_scaled(cairo_t* cr, cairo_surface_t* picture, double x, double y, dou
     cairo_restore(cr);
 }
 
+// Dark grey panel paint, behind the gauges of a window without a picture.
+constexpr double kPanelPaint[3] = {0.16, 0.17, 0.18};
+
 }  // namespace
 
 void Renderer::draw_gauge(cairo_t* cr, const GaugeState& gauge, const DrawOptions& options) {
@@ -138,15 +141,13 @@ void Renderer::draw_window_into(cairo_t* cr, PanelHost& host, const WindowConfig
     cairo_save(cr);
     cairo_rectangle(cr, 0, 0, window.width, window.height);
     cairo_clip(cr);
-    if (!window.background.empty()) {
-        Surface background(cairo_image_surface_create_from_png(window.background.c_str()));
-        if (cairo_surface_status(background.get()) != CAIRO_STATUS_SUCCESS)
-            throw std::runtime_error(window.background + ": cannot read the window's background picture");
-        paint_scaled(cr, background.get(), 0, 0, window.width, window.height);
-        if (options.night) {
-            cairo_set_source_rgba(cr, 0, 0, 0, 1.0 - kNightGreen);
-            cairo_paint(cr);
-        }
+    if (window.background.empty()) {
+        // A window without a picture is plain panel paint.
+        double light = options.night ? kNightGreen : 1.0;
+        cairo_set_source_rgb(cr, kPanelPaint[0] * light, kPanelPaint[1] * light, kPanelPaint[2] * light);
+        cairo_paint(cr);
+    } else {
+        paint_scaled(cr, background(window.background, options.night), 0, 0, window.width, window.height);
     }
     for (const GaugePlacement& placement : window.gauges) {
         GaugeState* gauge = host.gauge(placement.gauge);
@@ -157,6 +158,42 @@ void Renderer::draw_window_into(cairo_t* cr, PanelHost& host, const WindowConfig
         paint_scaled(cr, face.get(), placement.x, placement.y, placement.width, height);
     }
     cairo_restore(cr);
+}
+
+cairo_surface_t* Renderer::background(const std::string& path, bool night) {
+    auto key = std::make_pair(path, night);
+    auto it = backgrounds_.find(key);
+    if (it != backgrounds_.end()) return it->second.get();
+    Surface png(cairo_image_surface_create_from_png(path.c_str()));
+    if (cairo_surface_status(png.get()) != CAIRO_STATUS_SUCCESS)
+        throw std::runtime_error(path + ": cannot read the window's background picture");
+    // As a picture the host owns: pure black is transparent, and at night the panel is dark.
+    int w = cairo_image_surface_get_width(png.get()), h = cairo_image_surface_get_height(png.get());
+    Surface picture = new_image(w, h);
+    {
+        Context cr(cairo_create(picture.get()));
+        cairo_set_source_surface(cr.get(), png.get(), 0, 0);
+        cairo_paint(cr.get());
+    }
+    cairo_surface_flush(picture.get());
+    unsigned char* data = cairo_image_surface_get_data(picture.get());
+    int stride = cairo_image_surface_get_stride(picture.get());
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(data + y * stride);
+        for (int x = 0; x < w; ++x) {
+            uint32_t p = row[x];
+            if ((p >> 24) == 0xFF && (p & 0xFFFFFF) == 0) {
+                row[x] = 0;
+            } else if (night) {
+                auto r = static_cast<uint32_t>(((p >> 16) & 0xFF) * kNightRed);
+                auto g = static_cast<uint32_t>(((p >> 8) & 0xFF) * kNightGreen);
+                auto b = static_cast<uint32_t>((p & 0xFF) * kNightBlue);
+                row[x] = (p & 0xFF000000u) | (r << 16) | (g << 8) | b;
+            }
+        }
+    }
+    cairo_surface_mark_dirty(picture.get());
+    return backgrounds_.emplace(key, std::move(picture)).first->second.get();
 }
 
 Surface Renderer::window_image(PanelHost& host, const WindowConfig& window, double scale, const DrawOptions& options) {

@@ -3,7 +3,9 @@
 
 #include <cairo.h>
 
+#include <map>
 #include <string>
+#include <utility>
 
 #include "host/gauge_state.h"
 #include "host/panel_config.h"
@@ -40,7 +42,11 @@ private:
     void draw_element(cairo_t* cr, const GaugeState& gauge, const ElementState& e, const DrawOptions& options);
     void draw_window_into(cairo_t* cr, PanelHost& host, const WindowConfig& window, const DrawOptions& options);
 
+    // A window's background picture, as drawn by day or at night.
+    cairo_surface_t* background(const std::string& path, bool night);
+
     SurfaceCache surfaces_;
+    std::map<std::pair<std::string, bool>, Surface> backgrounds_;
 };
 
 // Writes an image as a PNG file, making its directory if need be; throws

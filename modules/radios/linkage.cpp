@@ -10,5 +10,7 @@ GAUGESLINKAGE Linkage = {
     .flags = 0,
     .host_reserved = 0,
     .module_version = kModuleVersion,
-    .gauge_table = {&radios::comnav1_gauge, &radios::comnav2_gauge, nullptr},
+    .gauge_table = {&radios::comnav1_gauge, &radios::comnav2_gauge, &radios::transponder_gauge, &radios::adf_gauge,
+                    &radios::autopilot_gauge, &radios::dme_gauge, &radios::audio_gauge, &radios::autopilot2_gauge,
+                    nullptr},
 };
