@@ -5,4 +5,4 @@ set -euo pipefail
 cd "$(dirname "$0")"
 bash scripts/build.sh
 mkdir -p build/pictures
-exec build/bin/panelhost render aircraft/radios.cfg -o build/pictures/radios.png --script aircraft/demo.panel "$@"
+exec build/bin/panelhost render aircraft/radio_stack.cfg -o build/pictures/radio_stack.png --script aircraft/demo.panel "$@"

@@ -22,7 +22,7 @@ constexpr VariableInfo kCatalogue[] = {
     {kTokenAdfTenths, "ADF frequency, tenths digit", VarType::Int32, "0.1 kHz", 0},
     {kTokenAdfSpare, "ADF extended frequency (not shown)", VarType::Int32, "", 0},
     {kTokenTransponderCode, "transponder code", VarType::Bcd, "octal digits (BCD)", 0x1200},
-    {kTokenDme1Distance, "DME 1 distance", VarType::Float64, "NM, -1 none", 12.4},
+    {kTokenDme1Distance, "DME 1 distance", VarType::Float64, "NM, -1 none", 7.5},
     {kTokenDme1Speed, "DME 1 ground speed", VarType::Float64, "kt", 118},
     {kTokenDme2Distance, "DME 2 distance", VarType::Float64, "NM, -1 none", -1},
     {kTokenDme2Speed, "DME 2 ground speed", VarType::Float64, "kt", 0},
