@@ -49,9 +49,11 @@ function(add_gauge_module)
     target_link_libraries(${lower}_artwork PRIVATE panel_art)
     target_compile_options(${lower}_artwork PRIVATE ${PANEL_WARNINGS})
     set_target_properties(${lower}_artwork PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
-    add_custom_command(OUTPUT ${pack}
+    # The pack, and a contact sheet of every bitmap for review.
+    set(sheet ${CMAKE_BINARY_DIR}/contact/${GM_NAME}.png)
+    add_custom_command(OUTPUT ${pack} ${sheet}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/resources
-      COMMAND $<TARGET_FILE:${lower}_artwork> ${pack}
+      COMMAND $<TARGET_FILE:${lower}_artwork> ${pack} --sheet ${sheet}
       DEPENDS ${lower}_artwork
       COMMENT "Drawing the bitmaps of ${GM_NAME}")
   elseif(GM_RESOURCES)

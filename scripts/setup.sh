@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config binutils
   libgtest-dev libbenchmark-dev
   libcairo2-dev libimagequant-dev
-  fonts-dseg fonts-liberation2
+  fonts-dseg fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
 )
 
 missing=()
