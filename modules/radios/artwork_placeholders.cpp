@@ -27,8 +27,8 @@ void placeholder(art::Canvas& canvas) {
 
 }  // namespace
 
-std::vector<art::Drawing> placeholder_drawings() {
-    return {
+std::vector<art::Drawing> placeholder_drawings(const std::vector<art::Drawing>& drawn) {
+    std::vector<art::Drawing> all = {
 #define PLACEHOLDER(id) {id, placeholder<id>}
         PLACEHOLDER(kBmpTransponderFace), PLACEHOLDER(kBmpCodeDrumStrip),   PLACEHOLDER(kBmpCodeDrumWindow),
         PLACEHOLDER(kBmpReplyLamp),       PLACEHOLDER(kBmpModeKnobOff),     PLACEHOLDER(kBmpModeKnobSby),
@@ -46,6 +46,13 @@ std::vector<art::Drawing> placeholder_drawings() {
         PLACEHOLDER(kBmpModeSwitchCentre), PLACEHOLDER(kBmpModeSwitchDown),
 #undef PLACEHOLDER
     };
+    std::vector<art::Drawing> missing;
+    for (const art::Drawing& d : all) {
+        bool done = false;
+        for (const art::Drawing& real : drawn) done = done || real.id == d.id;
+        if (!done) missing.push_back(d);
+    }
+    return missing;
 }
 
 }  // namespace radios

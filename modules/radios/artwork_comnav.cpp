@@ -1,0 +1,195 @@
+// The COM/NAV radios' artwork: the combined COM/NAV face, one for each of the
+// two radios, and the VOL/OFF knob in its two positions.
+//
+// Everything is laid out in face pixels, origin at the face's top-left
+// corner, matching the radio's text boxes and mouse areas in comnav.cpp:
+//   COM frequency text box  (88, 40) 232x60;  NAV text box (330, 40) 232x60
+//   VOL/OFF knob icon       (45, 165) 65x60: left half turns it OFF, right half ON
+//   COM tuning area         (80, 90) 220x80:  x 80..139 MHz down, 141..200 MHz up,
+//                                              220..248 kHz down, 250..278 kHz up
+//   NAV tuning area         (325, 90) 220x80: the same, 245 px to the right
+// Each tuning area gets two knobs, as on the classic two-knob radios: a large
+// MHz knob centred on the line between its down and up halves, and a smaller
+// kHz knob centred between its own two halves, so a click on a knob's left
+// side turns it down and on its right side turns it up.
+#include <iterator>
+#include <vector>
+
+#include "art/canvas.h"
+#include "art/draw.h"
+#include "art/module_artwork.h"
+#include "modules/radios/artwork_parts.h"
+#include "modules/radios/bitmaps.h"
+
+namespace {
+
+using art::Align;
+using art::Canvas;
+using art::Direction;
+using art::Rect;
+
+constexpr int kFaceWidth = 600;
+constexpr int kFaceHeight = 240;
+
+// Faceplate inside its frame.
+constexpr double kFrameWidth = 2.0;
+constexpr double kScrewInset = 13.0;
+constexpr double kScrewRadius = 5.5;
+constexpr double kScrewTurns[4] = {12.0, 57.0, -21.0, 33.0};  // screws never line up
+
+// The frequency display: one dark glass behind both text boxes, with a
+// divider between COM and NAV. The host writes the frequencies into the boxes.
+constexpr Rect kComText{88, 40, 232, 60};
+constexpr Rect kNavText{330, 40, 232, 60};
+constexpr double kGlassMarginX = 6.0;
+constexpr double kGlassMarginY = 5.0;
+constexpr double kDividerX = (kComText.x + kComText.w + kNavText.x) / 2;
+constexpr double kSectionLabelSize = 9.5;
+
+// The tuning knobs of one radio half, from the left end of its mouse area.
+struct Tuning {
+    double area_x;
+    const char* name;  // engraved over the display window
+    double name_x;
+};
+constexpr Tuning kTunings[] = {{80, "COMM", kComText.x}, {325, "NAV", kNavText.x}};
+constexpr double kWholeOffset = 60;     // MHz knob centre from the area's left end (between 139 and 141)
+constexpr double kFractionOffset = 169; // kHz knob centre (between 248 and 250)
+constexpr double kKnobY = 139;
+constexpr double kWholeRadius = 25;
+constexpr double kFractionRadius = 19;
+constexpr double kUnitLabelY = 182;
+constexpr double kUnitLabelSize = 9;
+constexpr double kHintArrow = 6.5;
+
+// The VOL/OFF knob: drawn in a 65x60 box, at (45,165) on the face.
+constexpr double kPowerBoxX = 45;
+constexpr double kPowerBoxY = 165;
+constexpr double kPowerCx = 32.5;  // within its box
+constexpr double kPowerCy = 30.0;
+constexpr double kPowerRadius = 22.0;
+constexpr int kPowerRidges = 30;
+constexpr double kPowerOffAngle = -45.0;
+constexpr double kPowerOnAngle = 60.0;
+constexpr double kPowerLabelSize = 8.5;
+
+// The maker's plate and the unit name along the bottom.
+constexpr double kBottomLine = 218;
+
+// Legends small enough to need the narrow face.
+constexpr art::LabelStyle kLegend = art::kEngravedSmall;
+
+void draw_power_knob(Canvas& canvas, double box_x, double box_y, double angle) {
+    const double cx = box_x + kPowerCx, cy = box_y + kPowerCy;
+    art::knob_ribbed(canvas, cx, cy, kPowerRadius, kPowerRidges);
+    art::pointer_mark(canvas, cx, cy, kPowerRadius * art::kBlackKnob.cap_fraction, angle,
+                      {{240, 240, 236}, 0.28, 0.96, 2.2});
+}
+
+void draw_display(Canvas& canvas) {
+    const Rect glass{kComText.x - kGlassMarginX, kComText.y - kGlassMarginY,
+                     kNavText.x + kNavText.w + kGlassMarginX - (kComText.x - kGlassMarginX),
+                     kComText.h + 2 * kGlassMarginY};
+    // A raised black frame round the glass, as the display's bezel.
+    art::panel_face(canvas, art::inset(glass, -4), {{34, 34, 36}, {24, 24, 26}, 6, 1.4, 0.22, 0.6, 0, 1});
+    art::recessed_window(canvas, glass, {{13, 10, 8}, {70, 70, 74}, 3.0, 1.2, 7.0, 0.60, 0.030});
+
+    // The divider between the two halves of the glass.
+    cairo_t* cr = canvas.cr();
+    cairo_save(cr);
+    art::set_source(cr, {30, 28, 26});
+    cairo_rectangle(cr, kDividerX - 1, glass.y + 8, 1, glass.h - 16);
+    cairo_fill(cr);
+    art::set_source(cr, {5, 4, 3});
+    cairo_rectangle(cr, kDividerX, glass.y + 8, 1, glass.h - 16);
+    cairo_fill(cr);
+    cairo_restore(cr);
+
+    for (const Tuning& t : kTunings) {
+        art::engraved_label(canvas, t.name, t.name_x, glass.y - 8, kSectionLabelSize, Align::kLeft, kLegend);
+    }
+}
+
+// The "down" and "up" hints under a knob, either side of its unit.
+void draw_knob_hints(Canvas& canvas, double cx, double spread, const char* unit) {
+    art::engraved_arrow(canvas, cx - spread, kUnitLabelY - 3.2, kHintArrow, Direction::kDown, kLegend);
+    art::engraved_label(canvas, unit, cx, kUnitLabelY, kUnitLabelSize, Align::kCentre, kLegend);
+    art::engraved_arrow(canvas, cx + spread, kUnitLabelY - 3.2, kHintArrow, Direction::kUp, kLegend);
+}
+
+void draw_tuning(Canvas& canvas, const Tuning& t) {
+    const double whole = t.area_x + kWholeOffset, fraction = t.area_x + kFractionOffset;
+    art::knob_ribbed(canvas, whole, kKnobY, kWholeRadius, 40);
+    art::knob_ribbed(canvas, fraction, kKnobY, kFractionRadius, 30);
+    draw_knob_hints(canvas, whole, 22, "MHz");
+    draw_knob_hints(canvas, fraction, 20, "kHz");
+}
+
+void draw_power_scale(Canvas& canvas) {
+    const double cx = kPowerBoxX + kPowerCx, cy = kPowerBoxY + kPowerCy;
+    art::engraved_tick(canvas, cx, cy, kPowerRadius + 3, kPowerRadius + 8, kPowerOffAngle, 1.6, kLegend);
+    art::engraved_wedge(canvas, cx, cy, kPowerRadius + 6, 22, 100, 0.8, 4.0, kLegend);
+    art::engraved_label(canvas, "OFF", cx - 24, kPowerBoxY - 3, kPowerLabelSize, Align::kCentre, kLegend);
+    art::engraved_label(canvas, "VOL", cx + 27, kPowerBoxY - 3, kPowerLabelSize, Align::kCentre, kLegend);
+}
+
+// The maker's mark: three swept speed bars, the top one in the maker's red,
+// then the name and the model.
+void draw_maker(Canvas& canvas) {
+    cairo_t* cr = canvas.cr();
+    const double x = 262, y = kBottomLine;
+    const struct {
+        double length;
+        bool accent;
+    } bars[] = {{20, true}, {16, false}, {12, false}};
+    for (int i = 0; i < 3; ++i) {
+        const double top = y - 11 + i * 4.0, right = x + 24 - i * 2.0, slant = 2.2;
+        cairo_new_path(cr);
+        cairo_move_to(cr, right - bars[i].length + slant, top);
+        cairo_line_to(cr, right + slant, top);
+        cairo_line_to(cr, right, top + 2.6);
+        cairo_line_to(cr, right - bars[i].length, top + 2.6);
+        cairo_close_path(cr);
+        art::engrave_current_path(cr, bars[i].accent ? art::LabelStyle{{214, 58, 38}, "", true, 0.55, 0.10}
+                                                     : art::kEngravedWhite);
+    }
+    art::engraved_label(canvas, "NORVANE", x + 30, y, 12, Align::kLeft,
+                        {{226, 226, 220}, "DejaVu Sans", true, 0.55, 0.10});
+    art::engraved_label(canvas, "NV 240", x + 100, y, 8, Align::kLeft, kLegend);
+}
+
+void draw_face(Canvas& canvas, const char* name) {
+    const double w = canvas.width(), h = canvas.height();
+    art::panel_face(canvas, {0, 0, w, h}, art::kRackFrame);
+    art::panel_face(canvas, {kFrameWidth, kFrameWidth, w - 2 * kFrameWidth, h - 2 * kFrameWidth}, art::kBrushedFace);
+
+    const double sx[2] = {kScrewInset, w - kScrewInset}, sy[2] = {kScrewInset, h - kScrewInset};
+    for (int i = 0; i < 4; ++i) art::screw(canvas, sx[i % 2], sy[i / 2], kScrewRadius, kScrewTurns[i]);
+
+    draw_display(canvas);
+    for (const Tuning& t : kTunings) draw_tuning(canvas, t);
+
+    draw_power_scale(canvas);
+    draw_power_knob(canvas, kPowerBoxX, kPowerBoxY, kPowerOffAngle);
+
+    draw_maker(canvas);
+    art::engraved_label(canvas, name, w - kScrewInset - 14, kBottomLine, 11, Align::kRight);
+}
+
+void draw_face_1(Canvas& canvas) { draw_face(canvas, "COM/NAV 1"); }
+void draw_face_2(Canvas& canvas) { draw_face(canvas, "COM/NAV 2"); }
+void draw_knob_off(Canvas& canvas) { draw_power_knob(canvas, 0, 0, kPowerOffAngle); }
+void draw_knob_on(Canvas& canvas) { draw_power_knob(canvas, 0, 0, kPowerOnAngle); }
+
+constexpr art::Drawing kDrawings[] = {
+    {radios::kBmpComNav1Face, draw_face_1},
+    {radios::kBmpPowerKnobOff, draw_knob_off},
+    {radios::kBmpPowerKnobOn, draw_knob_on},
+    {radios::kBmpComNav2Face, draw_face_2},
+};
+
+static_assert(kFaceWidth == radios::kBitmaps[0].width && kFaceHeight == radios::kBitmaps[0].height);
+
+}  // namespace
+
+std::vector<art::Drawing> radios::comnav_drawings() { return {std::begin(kDrawings), std::end(kDrawings)}; }
