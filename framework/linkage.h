@@ -25,11 +25,26 @@ int32_t GAUGE_CALL gauge_generate(uint32_t value);
 int32_t GAUGE_CALL gauge_draw();
 int32_t GAUGE_CALL gauge_kill();
 
-// The header fields every gauge of a module shares: its version and the
-// seven routines. Used inside a GAUGEHDR initializer:
-//   GAUGEHDR comnav1_gauge = {GAUGE_HEADER_COMMON("RadioComNav1", comnav1_elements),
-//                             .default_width_mm = 200, ...};
-#define GAUGE_HEADER_COMMON(gauge_name, element_list)                                      \
-    .version = GAUGE_HEADER_VERSION, .name = (gauge_name), .elements = (element_list),     \
-    .query = gauge_query, .install = gauge_install, .initialize = gauge_initialize,        \
-    .update = gauge_update, .generate = gauge_generate, .draw = gauge_draw, .kill = gauge_kill
+// A gauge header: the module's header version and its seven routines, the
+// gauge's name, element list, default width, mouse rectangles (or null) and
+// gauge callback (or null); every host field zero.
+//   GAUGEHDR comnav1_gauge = gauge_header("RadioComNav1", comnav1_elements, 200, comnav1_mouse);
+constexpr GAUGEHDR gauge_header(const char* name, ELEMENT_HEADER** elements, uint32_t default_width_mm,
+                                MOUSERECT* mouse_rects, GaugeCallback callback = nullptr) {
+    return GAUGEHDR{.version = GAUGE_HEADER_VERSION,
+                    .name = name,
+                    .elements = elements,
+                    .query = gauge_query,
+                    .install = gauge_install,
+                    .initialize = gauge_initialize,
+                    .update = gauge_update,
+                    .generate = gauge_generate,
+                    .draw = gauge_draw,
+                    .kill = gauge_kill,
+                    .host_reserved = nullptr,
+                    .default_width_mm = default_width_mm,
+                    .host_size = {},
+                    .mouse_rects = mouse_rects,
+                    .callback = callback,
+                    .host_tail = {}};
+}

@@ -112,14 +112,6 @@ MOUSERECT mouse[] = {
 
 }  // namespace
 
-GAUGEHDR adf_gauge = {
-    GAUGE_HEADER_COMMON("RadioAdf", elements),
-    .host_reserved = nullptr,
-    .default_width_mm = 200,
-    .host_size = {},
-    .mouse_rects = mouse,
-    .callback = nullptr,
-    .host_tail = {},
-};
+GAUGEHDR adf_gauge = gauge_header("RadioAdf", elements, 200, mouse);
 
 }  // namespace radios

@@ -118,14 +118,6 @@ MOUSERECT audio_mouse[] = {
 
 }  // namespace
 
-GAUGEHDR audio_gauge = {
-    GAUGE_HEADER_COMMON("AudioPanel", audio_elements),
-    .host_reserved = nullptr,
-    .default_width_mm = 190,
-    .host_size = {},
-    .mouse_rects = audio_mouse,
-    .callback = nullptr,
-    .host_tail = {},
-};
+GAUGEHDR audio_gauge = gauge_header("AudioPanel", audio_elements, 190, audio_mouse);
 
 }  // namespace radios

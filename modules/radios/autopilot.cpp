@@ -202,14 +202,6 @@ MOUSERECT autopilot_mouse[] = {
 
 }  // namespace
 
-GAUGEHDR autopilot_gauge = {
-    GAUGE_HEADER_COMMON("RadioAP", autopilot_elements),
-    .host_reserved = nullptr,
-    .default_width_mm = 200,
-    .host_size = {},
-    .mouse_rects = autopilot_mouse,
-    .callback = nullptr,
-    .host_tail = {},
-};
+GAUGEHDR autopilot_gauge = gauge_header("RadioAP", autopilot_elements, 200, autopilot_mouse);
 
 }  // namespace radios

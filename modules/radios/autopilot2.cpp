@@ -244,14 +244,6 @@ MOUSERECT ap2_mouse[] = {
 
 }  // namespace
 
-GAUGEHDR autopilot2_gauge = {
-    GAUGE_HEADER_COMMON("RadioAP2", ap2_elements),
-    .host_reserved = nullptr,
-    .default_width_mm = 200,
-    .host_size = {},
-    .mouse_rects = ap2_mouse,
-    .callback = nullptr,
-    .host_tail = {},
-};
+GAUGEHDR autopilot2_gauge = gauge_header("RadioAP2", ap2_elements, 200, ap2_mouse);
 
 }  // namespace radios

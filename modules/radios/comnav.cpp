@@ -179,15 +179,7 @@ MOUSERECT comnav1_mouse[] = {
 
 }  // namespace
 
-GAUGEHDR comnav1_gauge = {
-    GAUGE_HEADER_COMMON("RadioComNav1", comnav1_elements),
-    .host_reserved = nullptr,
-    .default_width_mm = 200,
-    .host_size = {},
-    .mouse_rects = comnav1_mouse,
-    .callback = nullptr,
-    .host_tail = {},
-};
+GAUGEHDR comnav1_gauge = gauge_header("RadioComNav1", comnav1_elements, 200, comnav1_mouse);
 
 // ===========================================================================
 // "RadioComNav2"
@@ -227,14 +219,6 @@ MOUSERECT comnav2_mouse[] = {
 
 }  // namespace
 
-GAUGEHDR comnav2_gauge = {
-    GAUGE_HEADER_COMMON("RadioComNav2", comnav2_elements),
-    .host_reserved = nullptr,
-    .default_width_mm = 200,
-    .host_size = {},
-    .mouse_rects = comnav2_mouse,
-    .callback = nullptr,
-    .host_tail = {},
-};
+GAUGEHDR comnav2_gauge = gauge_header("RadioComNav2", comnav2_elements, 200, comnav2_mouse);
 
 }  // namespace radios

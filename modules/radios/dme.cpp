@@ -153,14 +153,6 @@ MOUSERECT mouse[] = {
 
 }  // namespace
 
-GAUGEHDR dme_gauge = {
-    GAUGE_HEADER_COMMON("RadioDME", elements),
-    .host_reserved = nullptr,
-    .default_width_mm = 200,
-    .host_size = {},
-    .mouse_rects = mouse,
-    .callback = nullptr,
-    .host_tail = {},
-};
+GAUGEHDR dme_gauge = gauge_header("RadioDME", elements, 200, mouse);
 
 }  // namespace radios

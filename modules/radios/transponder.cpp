@@ -176,14 +176,6 @@ MOUSERECT mouse[] = {
 
 }  // namespace
 
-GAUGEHDR transponder_gauge = {
-    GAUGE_HEADER_COMMON("RadioTrans", elements),
-    .host_reserved = nullptr,
-    .default_width_mm = 200,
-    .host_size = {},
-    .mouse_rects = mouse,
-    .callback = nullptr,
-    .host_tail = {},
-};
+GAUGEHDR transponder_gauge = gauge_header("RadioTrans", elements, 200, mouse);
 
 }  // namespace radios
