@@ -18,6 +18,7 @@
 #include "art/canvas.h"
 #include "art/draw.h"
 #include "art/module_artwork.h"
+#include "modules/radios/artwork_family.h"
 #include "modules/radios/artwork_parts.h"
 #include "modules/radios/bitmaps.h"
 
@@ -133,38 +134,9 @@ void draw_power_scale(Canvas& canvas) {
     art::engraved_label(canvas, "VOL", cx + 27, kPowerBoxY - 3, kPowerLabelSize, Align::kCentre, kLegend);
 }
 
-// The maker's mark: three swept speed bars, the top one in the maker's red,
-// then the name and the model.
-void draw_maker(Canvas& canvas) {
-    cairo_t* cr = canvas.cr();
-    const double x = 262, y = kBottomLine;
-    const struct {
-        double length;
-        bool accent;
-    } bars[] = {{20, true}, {16, false}, {12, false}};
-    for (int i = 0; i < 3; ++i) {
-        const double top = y - 11 + i * 4.0, right = x + 24 - i * 2.0, slant = 2.2;
-        cairo_new_path(cr);
-        cairo_move_to(cr, right - bars[i].length + slant, top);
-        cairo_line_to(cr, right + slant, top);
-        cairo_line_to(cr, right, top + 2.6);
-        cairo_line_to(cr, right - bars[i].length, top + 2.6);
-        cairo_close_path(cr);
-        art::engrave_current_path(cr, bars[i].accent ? art::LabelStyle{{214, 58, 38}, "", true, 0.55, 0.10}
-                                                     : art::kEngravedWhite);
-    }
-    art::engraved_label(canvas, "NORVANE", x + 30, y, 12, Align::kLeft,
-                        {{226, 226, 220}, "DejaVu Sans", true, 0.55, 0.10});
-    art::engraved_label(canvas, "NV 240", x + 100, y, 8, Align::kLeft, kLegend);
-}
-
 void draw_face(Canvas& canvas, const char* name) {
-    const double w = canvas.width(), h = canvas.height();
-    art::panel_face(canvas, {0, 0, w, h}, art::kRackFrame);
-    art::panel_face(canvas, {kFrameWidth, kFrameWidth, w - 2 * kFrameWidth, h - 2 * kFrameWidth}, art::kBrushedFace);
-
-    const double sx[2] = {kScrewInset, w - kScrewInset}, sy[2] = {kScrewInset, h - kScrewInset};
-    for (int i = 0; i < 4; ++i) art::screw(canvas, sx[i % 2], sy[i / 2], kScrewRadius, kScrewTurns[i]);
+    const double w = canvas.width();
+    radios::draw_faceplate(canvas, kFrameWidth, kScrewInset, kScrewRadius, kScrewTurns);
 
     draw_display(canvas);
     for (const Tuning& t : kTunings) draw_tuning(canvas, t);
@@ -172,7 +144,7 @@ void draw_face(Canvas& canvas, const char* name) {
     draw_power_scale(canvas);
     draw_power_knob(canvas, kPowerBoxX, kPowerBoxY, kPowerOffAngle);
 
-    draw_maker(canvas);
+    radios::draw_maker_mark(canvas, 262, kBottomLine, 1.0, "NV 240");
     art::engraved_label(canvas, name, w - kScrewInset - 14, kBottomLine, 11, Align::kRight);
 }
 
