@@ -12,11 +12,14 @@ namespace {
 
 struct RadioPanel {
     panel::PanelHost host{PANEL_GAUGE_DIR};
-    panel::PanelConfig config = panel::read_panel_config(std::string(PANEL_SOURCE_DIR) + "/aircraft/radios.cfg");
+    panel::PanelConfig config = panel::read_panel_config(std::string(PANEL_SOURCE_DIR) + "/aircraft/radio_stack.cfg");
     RadioPanel() {
         panel::set_up_panel(host, config);
         host.press(*host.gauge("Radios!RadioComNav1"), 95, 195);
         host.press(*host.gauge("Radios!RadioComNav2"), 95, 195);
+        host.press(*host.gauge("Radios!RadioTrans"), 45, 40);
+        host.press(*host.gauge("Radios!RadioTrans"), 45, 40);
+        host.press(*host.gauge("Radios!RadioDME"), 325, 95);
         host.release();
         host.update();
     }
