@@ -44,17 +44,22 @@ Shade nut_at(const ToggleStyle& style, double r, double dx, double dy) {
 void toggle_switch(Canvas& canvas, double cx, double cy, double r, bool up, const ToggleStyle& style) {
     cairo_t* cr = canvas.cr();
     Saved saved(cr);
+    drop_shadow(cr, cx, cy, r, r * 0.15, 0.5);
+    shade_pixels(cr, {cx - r - 1, cy - r - 1, 2 * r + 2, 2 * r + 2},
+                 [&](double x, double y) { return nut_at(style, r, x - cx, y - cy); });
+    toggle_lever(canvas, cx, cy, r, up, style);
+}
+
+void toggle_lever(Canvas& canvas, double cx, double cy, double r, bool up, const ToggleStyle& style) {
+    cairo_t* cr = canvas.cr();
+    Saved saved(cr);
     const double length = r * style.lever_length, dir = up ? -1 : 1;
-    const double base = r * 0.19, top = r * 0.27;                 // half widths of the shaft
-    const double bat_w = r * 0.46, bat_h = r * 0.40;              // the bat's half sizes
+    const double base = r * style.shaft_base, top = r * style.shaft_top;  // half widths of the shaft
+    const double bat_w = r * style.bat_width, bat_h = r * style.bat_height;  // the bat's half sizes
     const double tip_y = cy + dir * length;
     const double beta = radians(style.lever_tilt);
     // The side of the lever the pilot sees faces away from its tip.
     const Vec3 face{0, -dir * std::cos(beta), std::sin(beta)};
-
-    drop_shadow(cr, cx, cy, r, r * 0.15, 0.5);
-    shade_pixels(cr, {cx - r - 1, cy - r - 1, 2 * r + 2, 2 * r + 2},
-                 [&](double x, double y) { return nut_at(style, r, x - cx, y - cy); });
 
     // The lever's shadow falls further as it stands further off the panel.
     {
@@ -72,7 +77,7 @@ void toggle_switch(Canvas& canvas, double cx, double cy, double r, bool up, cons
         cairo_restore(cr);
         cairo_path_t* shape = cairo_copy_path(cr);
         cairo_new_path(cr);
-        soft_shadow(cr, shape, 0, 0, r * 0.35, 0.40);
+        soft_shadow(cr, shape, 0, 0, r * 0.35, style.shadow);
         cairo_path_destroy(shape);
     }
 

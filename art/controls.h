@@ -15,6 +15,13 @@ struct ToggleStyle {
     double lever_length;      // the lever as seen from the front, in nut radii
     double lever_tilt;        // how far it leans from pointing at the pilot, degrees
     int nut_sides;            // 6 for a hex nut, 0 for a round knurled one
+    // The lever's proportions, in nut radii: half widths of the shaft at its
+    // root and at the bat, and the bat's half width and half height.
+    double shaft_base = 0.19;
+    double shaft_top = 0.27;
+    double bat_width = 0.46;
+    double bat_height = 0.40;
+    double shadow = 0.40;     // darkness of the lever's shadow on the panel
 };
 
 inline constexpr ToggleStyle kChromeToggle{kChrome, kChrome, 2.3, 40, 6};
@@ -25,6 +32,10 @@ inline constexpr ToggleStyle kBlackToggle{kSatinBlack, kChrome, 2.3, 40, 6};
 // shows the dark cockpit; thrown down, its top, which shows the windscreen.
 void toggle_switch(Canvas& canvas, double cx, double cy, double r, bool up,
                    const ToggleStyle& style = kChromeToggle);
+
+// The lever alone, with its shadow, rising from a nut of radius r at (cx, cy)
+// that the caller draws: for switches whose nut is drawn another way.
+void toggle_lever(Canvas& canvas, double cx, double cy, double r, bool up, const ToggleStyle& style = kChromeToggle);
 
 struct RockerStyle {
     Material paddle;

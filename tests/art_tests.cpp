@@ -520,6 +520,7 @@ TEST(Draw, PrimitivesLeaveTheCairoStateAsTheyFoundIt) {
         {"knob_with_flats", [](Canvas& c) { art::knob_with_flats(c, 32, 32, 20, 30); }},
         {"bug_knob", [](Canvas& c) { art::bug_knob(c, 32, 32, 14); }},
         {"toggle_switch", [](Canvas& c) { art::toggle_switch(c, 32, 40, 10, true); }},
+        {"toggle_lever", [](Canvas& c) { art::toggle_lever(c, 32, 40, 10, false); }},
         {"rocker", [](Canvas& c) { art::rocker(c, {20, 4, 24, 56}, true, "ON"); }},
         {"push_button", [](Canvas& c) { art::push_button(c, {8, 8, 48, 48}, true, "HDG", 8); }},
         {"lamp", [](Canvas& c) { art::lamp(c, 32, 24, 10, art::LampColour::kAmber, true, "FUEL"); }},

@@ -82,14 +82,19 @@ constexpr int kSwitchHeight = 17;
 constexpr double kSwitchNutRadius = 3.4;
 constexpr double kBracketY = 48;
 
-// The lever, in nut radii: shorter and stouter than the toolkit's so it
-// reads at this size.
-constexpr double kLeverLength = 1.75;
-constexpr double kLeverBase = 0.30, kLeverTop = 0.40;  // half widths of the shaft
-constexpr double kBatWidth = 0.62, kBatHeight = 0.50;  // half sizes of the bat
-constexpr double kLeverTilt = 40;
-// Satin aluminium, light enough to read thrown either way.
+// The lever: satin aluminium, light enough to read thrown either way, and in
+// nut radii shorter and stouter than the toolkit's so it reads at this size.
 constexpr art::Material kLeverMetal{{214, 214, 208}, 0.62, 0.50, 0.50, 24, 0.0};
+constexpr art::ToggleStyle kLever{.lever = kLeverMetal,
+                                  .nut = art::kChrome,
+                                  .lever_length = 1.75,
+                                  .lever_tilt = 40,
+                                  .nut_sides = 6,
+                                  .shaft_base = 0.30,
+                                  .shaft_top = 0.40,
+                                  .bat_width = 0.62,
+                                  .bat_height = 0.50,
+                                  .shadow = 0.45};
 constexpr art::KnobStyle kNut{art::kChrome, art::kChrome, 0.70, 40, 30, 0.4, 0.14, 0.6};
 
 // The jacks of the pilot's headset at the right.
@@ -123,53 +128,6 @@ void draw_marker_column(Canvas& canvas) {
                         Align::kCentre, kLegend);
 }
 
-// A switch's lever thrown up or down from its nut at (cx, cy): round shaft,
-// domed bat, chrome; seen from the front, as the toolkit draws a toggle.
-void lever(Canvas& canvas, double cx, double cy, double r, bool up) {
-    cairo_t* cr = canvas.cr();
-    art::Saved saved(cr);
-    const double dir = up ? -1 : 1;
-    const double length = r * kLeverLength, base = r * kLeverBase, top = r * kLeverTop;
-    const double bat_w = r * kBatWidth, bat_h = r * kBatHeight;
-    const double tip_y = cy + dir * length;
-    const double beta = art::radians(kLeverTilt);
-    const art::Vec3 face{0, -dir * std::cos(beta), std::sin(beta)};
-    {
-        const double sx = r * 0.30, sy = r * 0.45;
-        cairo_new_path(cr);
-        cairo_move_to(cr, cx - base + sx * 0.3, cy + sy * 0.3);
-        cairo_line_to(cr, cx - top + sx, tip_y + sy);
-        cairo_line_to(cr, cx + top + sx, tip_y + sy);
-        cairo_line_to(cr, cx + base + sx * 0.3, cy + sy * 0.3);
-        cairo_close_path(cr);
-        cairo_save(cr);
-        cairo_translate(cr, cx + sx, tip_y + sy);
-        cairo_scale(cr, bat_w, bat_h);
-        art::circle_path(cr, 0, 0, 1);
-        cairo_restore(cr);
-        cairo_path_t* shape = cairo_copy_path(cr);
-        cairo_new_path(cr);
-        art::soft_shadow(cr, shape, 0, 0, r * 0.35, 0.45);
-        cairo_path_destroy(shape);
-    }
-    const double reach = length + bat_h + 1;
-    const Rect box{cx - bat_w - 1, up ? cy - reach : cy - base, 2 * bat_w + 2, reach + base};
-    art::shade_pixels(cr, box, [&](double x, double y) {
-        const double dx = x - cx, along = (y - cy) * dir;
-        const double bx = dx / bat_w, by = (y - tip_y) / bat_h;
-        const double q = bx * bx + by * by;
-        if (q <= 1) {
-            const double z = std::sqrt(1 - q);
-            return art::lit(kLeverMetal, art::normalised({bx * 0.8, by * 0.8 + face.y * 0.6, z + face.z * 0.4}));
-        }
-        if (along < 0 || along > length) return art::Shade{};
-        const double half = base + (top - base) * along / length;
-        if (std::abs(dx) > half) return art::Shade{};
-        const double u = dx / half, w = std::sqrt(std::max(0.0, 1 - u * u));
-        return art::lit(kLeverMetal, art::normalised({u, face.y * w, face.z * w}));
-    });
-}
-
 // One switch filling its 10x17 slot at (x, y): the dark slot, the nut, the lever.
 void draw_switch(Canvas& canvas, double x, double y, bool up) {
     cairo_t* cr = canvas.cr();
@@ -201,7 +159,7 @@ void draw_switch(Canvas& canvas, double x, double y, bool up) {
         art::circle_path(cr, cx, cy, kSwitchNutRadius * 0.4);
         art::set_source(cr, {14, 14, 15});
         cairo_fill(cr);
-        lever(canvas, cx, cy, kSwitchNutRadius, up);
+        art::toggle_lever(canvas, cx, cy, kSwitchNutRadius, up, kLever);
     }
 }
 
