@@ -80,8 +80,7 @@ void draw_power_scale(Canvas& canvas) {
 }
 
 void draw_display(Canvas& canvas) {
-    art::panel_face(canvas, art::inset(kGlass, -kGlassBezel), {{34, 34, 36}, {24, 24, 26}, 5, 1.3, 0.22, 0.6, 0, 1});
-    art::recessed_window(canvas, kGlass, {{13, 10, 8}, {70, 70, 74}, 3.0, 1.2, 6.0, 0.60, 0.030});
+    radios::draw_display_glass(canvas, kGlass, kGlassBezel);
     // What the window shows, beside it.
     const double right = kGlass.x + kGlass.w + kGlassBezel + 6;
     art::engraved_label(canvas, "kHz", right, kGlass.y + kGlass.h - 6, 8, Align::kLeft, kLegend);

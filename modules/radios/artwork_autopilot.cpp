@@ -109,18 +109,8 @@ void draw_mode_button(Canvas& canvas, const Rect& area, std::string_view legend,
 }
 
 void draw_display(Canvas& canvas) {
-    art::panel_face(canvas, art::inset(kGlass, -3), {{34, 34, 36}, {24, 24, 26}, 5, 1.2, 0.22, 0.6, 0, 1});
-    art::recessed_window(canvas, kGlass, {{13, 10, 8}, {70, 70, 74}, 3.0, 1.2, 6.0, 0.60, 0.030});
-
-    // The divider between the mode column and the settings.
-    cairo_t* cr = canvas.cr();
-    art::Saved saved(cr);
-    art::set_source(cr, {30, 28, 26});
-    cairo_rectangle(cr, kDividerX - 1, kGlass.y + 7, 1, kGlass.h - 14);
-    cairo_fill(cr);
-    art::set_source(cr, {5, 4, 3});
-    cairo_rectangle(cr, kDividerX, kGlass.y + 7, 1, kGlass.h - 14);
-    cairo_fill(cr);
+    radios::draw_display_glass(canvas, kGlass, 3);
+    radios::draw_display_divider(canvas, kGlass, kDividerX, 7);  // between the mode column and the settings
 }
 
 // The maker's mark as on the COM/NAV radios, smaller, with the unit's name under it.

@@ -91,20 +91,8 @@ void draw_display(Canvas& canvas) {
     const Rect glass{kComText.x - kGlassMarginX, kComText.y - kGlassMarginY,
                      kNavText.x + kNavText.w + kGlassMarginX - (kComText.x - kGlassMarginX),
                      kComText.h + 2 * kGlassMarginY};
-    // A raised black frame round the glass, as the display's bezel.
-    art::panel_face(canvas, art::inset(glass, -4), {{34, 34, 36}, {24, 24, 26}, 6, 1.4, 0.22, 0.6, 0, 1});
-    art::recessed_window(canvas, glass, {{13, 10, 8}, {70, 70, 74}, 3.0, 1.2, 7.0, 0.60, 0.030});
-
-    // The divider between the two halves of the glass.
-    cairo_t* cr = canvas.cr();
-    cairo_save(cr);
-    art::set_source(cr, {30, 28, 26});
-    cairo_rectangle(cr, kDividerX - 1, glass.y + 8, 1, glass.h - 16);
-    cairo_fill(cr);
-    art::set_source(cr, {5, 4, 3});
-    cairo_rectangle(cr, kDividerX, glass.y + 8, 1, glass.h - 16);
-    cairo_fill(cr);
-    cairo_restore(cr);
+    radios::draw_display_glass(canvas, glass, 4);
+    radios::draw_display_divider(canvas, glass, kDividerX, 8);  // between COM and NAV
 
     for (const Tuning& t : kTunings) {
         art::engraved_label(canvas, t.name, t.name_x, glass.y - 8, kSectionLabelSize, Align::kLeft, kLegend);

@@ -181,19 +181,8 @@ void draw_display(Canvas& canvas) {
     const Rect glass{kSpeedText.x - kGlassMarginX, kSpeedText.y - kGlassMarginY,
                      kDistanceText.x + kDistanceText.w + kGlassMarginX - (kSpeedText.x - kGlassMarginX),
                      kSpeedText.h + 2 * kGlassMarginY};
-    art::panel_face(canvas, art::inset(glass, -kGlassBezel), {{34, 34, 36}, {24, 24, 26}, 5, 1.3, 0.22, 0.6, 0, 1});
-    art::recessed_window(canvas, glass, {{13, 10, 8}, {70, 70, 74}, 3.0, 1.2, 6.0, 0.60, 0.030});
-
-    cairo_t* cr = canvas.cr();
-    {
-        art::Saved saved(cr);
-        art::set_source(cr, {30, 28, 26});
-        cairo_rectangle(cr, kDividerX - 1, glass.y + 6, 1, glass.h - 12);
-        cairo_fill(cr);
-        art::set_source(cr, {5, 4, 3});
-        cairo_rectangle(cr, kDividerX, glass.y + 6, 1, glass.h - 12);
-        cairo_fill(cr);
-    }
+    radios::draw_display_glass(canvas, glass, kGlassBezel);
+    radios::draw_display_divider(canvas, glass, kDividerX, 6);
     const double label_y = glass.y - kGlassBezel - 4;
     art::engraved_label(canvas, "GROUND SPEED", kSpeedText.x + 10, label_y, kLegendSize, Align::kLeft, kLegend);
     art::engraved_label(canvas, "DISTANCE", kDistanceText.x + 10, label_y, kLegendSize, Align::kLeft, kLegend);

@@ -38,4 +38,20 @@ void draw_maker_mark(art::Canvas& canvas, double x, double baseline, double scal
     }
 }
 
+void draw_display_glass(art::Canvas& canvas, const art::Rect& glass, double bezel) {
+    art::panel_face(canvas, art::inset(glass, -bezel), {{34, 34, 36}, {24, 24, 26}, bezel + 2, 1.3, 0.22, 0.6, 0, 1});
+    art::recessed_window(canvas, glass, {{13, 10, 8}, {70, 70, 74}, 3.0, 1.2, 6.0, 0.60, 0.030});
+}
+
+void draw_display_divider(art::Canvas& canvas, const art::Rect& glass, double x, double margin) {
+    cairo_t* cr = canvas.cr();
+    art::Saved saved(cr);
+    art::set_source(cr, {30, 28, 26});
+    cairo_rectangle(cr, x - 1, glass.y + margin, 1, glass.h - 2 * margin);
+    cairo_fill(cr);
+    art::set_source(cr, {5, 4, 3});
+    cairo_rectangle(cr, x, glass.y + margin, 1, glass.h - 2 * margin);
+    cairo_fill(cr);
+}
+
 }  // namespace radios

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "art/canvas.h"
+#include "art/draw.h"
 
 namespace radios {
 
@@ -14,5 +15,12 @@ void draw_faceplate(art::Canvas& canvas, double frame_width, double screw_inset,
 // then the name and, when given, the model. `scale` 1 is its size on the
 // 600-pixel COM/NAV face; `baseline` is the name's baseline.
 void draw_maker_mark(art::Canvas& canvas, double x, double baseline, double scale, const char* model);
+
+// A display: dark glass sunk in a raised black frame `bezel` pixels wide.
+void draw_display_glass(art::Canvas& canvas, const art::Rect& glass, double bezel);
+
+// A thin cut across the glass at x, separating two readouts; it stops
+// `margin` pixels short of the glass's top and bottom.
+void draw_display_divider(art::Canvas& canvas, const art::Rect& glass, double x, double margin);
 
 }  // namespace radios
